@@ -1,0 +1,177 @@
+#include "comparison.hpp"
+
+#include "sorting.hpp"
+#include "test_data.hpp"
+
+#include <algorithm>
+#include <cctype>
+#include <climits>
+#include <cstdlib>
+#include <iostream>
+#include <limits>
+#include <vector>
+
+namespace {
+
+struct NumberQuestion {
+    const char* prompt;
+    const char* rule;  // said when an answer is rejected
+    const char* name;  // names the answer when input ends before it
+    long long lowest;
+    long long highest;
+};
+
+const NumberQuestion count_question{
+    "Enter the number of values to generate and sort, between 1 and 5000: ",
+    "Please type a whole number from 0 to 5000.", "the number of values", 0, MAX};
+
+const NumberQuestion seed_question{
+    "Enter an integer seed value: ",
+    "Please type a whole number from -2147483648 to 2147483647.", "the seed", INT_MIN, INT_MAX};
+
+const char* const choice_prompt = "Print the values?(y/n): ";
+
+enum class Reading { accepted, rejected, ended, failed };
+
+bool is_end(int c)
+{
+    return std::istream::traits_type::eq_int_type(c, std::istream::traits_type::eof());
+}
+
+// Reads one blank-delimited word and accepts it only if it is a whole number
+// (an optional sign, then digits) from lowest to highest. The word is taken a
+// character at a time, so no answer, however long, is held in memory.
+Reading read_whole_number(std::istream& in, long long lowest, long long highest, int& value)
+{
+    in >> std::ws;
+    if (in.bad()) {
+        return Reading::failed;
+    }
+    if (is_end(in.peek())) {
+        return in.bad() ? Reading::failed : Reading::ended;
+    }
+    // Every magnitude past this bound is out of range; stop growing it there.
+    constexpr long long saturated = 1LL << 40;
+    bool negative = false;
+    if (in.peek() == '+' || in.peek() == '-') {
+        negative = in.get() == '-';
+    }
+    bool has_digits = false;
+    bool well_formed = true;
+    long long magnitude = 0;
+    for (int c = in.peek(); !is_end(c) && !std::isspace(c); c = in.peek()) {
+        in.get();
+        if (c >= '0' && c <= '9') {
+            has_digits = true;
+            magnitude = std::min(magnitude * 10 + (c - '0'), saturated);
+        } else {
+            well_formed = false;
+        }
+    }
+    if (in.bad()) {
+        return Reading::failed;
+    }
+    const long long number = negative ? -magnitude : magnitude;
+    if (!well_formed || !has_digits || number < lowest || number > highest) {
+        return Reading::rejected;
+    }
+    value = static_cast<int>(number);
+    return Reading::accepted;
+}
+
+bool report_input_end(std::istream& in, std::ostream& err, const char* name)
+{
+    if (in.bad()) {
+        err << "sort-compare: could not read standard input" << std::endl;
+    } else {
+        err << "sort-compare: input ended before " << name << " was given" << std::endl;
+    }
+    return false;
+}
+
+bool report_output_failure(std::ostream& err)
+{
+    err << "sort-compare: could not write standard output" << std::endl;
+    return false;
+}
+
+// Asks until an answer is accepted. False, with a message on err, when input
+// ends or fails first, or when out cannot be written.
+bool ask_number(std::istream& in, std::ostream& out, std::ostream& err,
+                const NumberQuestion& question, int& value)
+{
+    for (;;) {
+        if (!(out << question.prompt << std::endl)) {
+            return report_output_failure(err);
+        }
+        switch (read_whole_number(in, question.lowest, question.highest, value)) {
+        case Reading::accepted:
+            return true;
+        case Reading::ended:
+        case Reading::failed:
+            return report_input_end(in, err, question.name);
+        case Reading::rejected:
+            out << question.rule << std::endl;
+            in.clear();
+            in.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
+            break;
+        }
+    }
+}
+
+bool ask_choice(std::istream& in, std::ostream& out, std::ostream& err, char& answer)
+{
+    if (!(out << choice_prompt << std::endl)) {
+        return report_output_failure(err);
+    }
+    if (!(in >> answer)) {
+        return report_input_end(in, err, "the answer to whether to print the values");
+    }
+    return true;
+}
+
+}  // namespace
+
+int run_comparison(std::istream& in, std::ostream& out, std::ostream& err)
+{
+    int count = 0;
+    int seed = 0;
+    char answer = 0;
+    if (!ask_number(in, out, err, count_question, count) ||
+        !ask_number(in, out, err, seed_question, seed) || !ask_choice(in, out, err, answer)) {
+        return 1;
+    }
+    const bool listing = answer == 'y';
+
+    std::srand(static_cast<unsigned>(seed));
+    const auto length = static_cast<std::size_t>(count);
+    std::vector<int> insertion_copy(length);
+    std::vector<int> merge_copy(length);
+    std::vector<int> quick_copy(length);
+    fill_arrays(insertion_copy.data(), merge_copy.data(), quick_copy.data(), count);
+
+    if (listing) {
+        out << "Unsorted array: " << std::endl;
+        print(insertion_copy.data(), count, out);
+        out << "\n\n\n";
+    }
+
+    const int insertion_count = insertion_sort(insertion_copy.data(), count);
+    const int merge_count = merge_sort(merge_copy.data(), 0, count - 1);
+    const int quick_count = quick_sort(quick_copy.data(), 0, count - 1);
+
+    if (listing) {
+        out << "Sorted array: " << std::endl;
+        print(insertion_copy.data(), count, out);
+        out << "\n\n\n";
+    }
+    out << "Insertion Sort count: " << insertion_count << std::endl;
+    out << "Merge Sort count: " << merge_count << std::endl;
+    out << "Quick Sort count: " << quick_count << std::endl;
+
+    if (!out.flush()) {
+        report_output_failure(err);
+        return 1;
+    }
+    return 0;
+}
