@@ -4,9 +4,11 @@ int insertion_sort(int* values, int count)
 {
     int exchanges = 0;
     for (int i = 1; i < count; ++i) {
-        // values[0..i-1] is sorted; values[j] is the element being inserted.
-        for (int j = i; j > 0 && values[j] < values[j - 1]; --j) {
-            exchange(values[j], values[j - 1]);
+        const int inserted = values[i];
+        // values[0..right-1] and values[right+1..i] are sorted, values[right] == inserted, values[left] is its left neighbour.
+        // Comparing the register copy through a separate left index stops GCC fusing each exchange into overlapping 64-bit loads and stores that stall store forwarding.
+        for (int right = i, left = i - 1; right > 0 && inserted < values[left]; --right, --left) {
+            exchange(values[right], values[left]);
             ++exchanges;
         }
     }
