@@ -31,7 +31,8 @@ const NumberQuestion seed_question{
 
 const char* const choice_prompt = "Print the values?(y/n): ";
 
-enum class Reading { accepted, rejected, ended, failed };
+// ended covers a read error too: the stream's state tells the two apart.
+enum class Reading { accepted, rejected, ended };
 
 bool is_end(int c)
 {
@@ -43,12 +44,8 @@ bool is_end(int c)
 // character at a time, so no answer, however long, is held in memory.
 Reading read_whole_number(std::istream& in, long long lowest, long long highest, int& value)
 {
-    in >> std::ws;
-    if (in.bad()) {
-        return Reading::failed;
-    }
-    if (is_end(in.peek())) {
-        return in.bad() ? Reading::failed : Reading::ended;
+    if (is_end((in >> std::ws).peek())) {
+        return Reading::ended;
     }
     // Every magnitude past this bound is out of range; stop growing it there.
     constexpr long long saturated = 1LL << 40;
@@ -69,7 +66,7 @@ Reading read_whole_number(std::istream& in, long long lowest, long long highest,
         }
     }
     if (in.bad()) {
-        return Reading::failed;
+        return Reading::ended;
     }
     const long long number = negative ? -magnitude : magnitude;
     if (!well_formed || !has_digits || number < lowest || number > highest) {
@@ -108,7 +105,6 @@ bool ask_number(std::istream& in, std::ostream& out, std::ostream& err,
         case Reading::accepted:
             return true;
         case Reading::ended:
-        case Reading::failed:
             return report_input_end(in, err, question.name);
         case Reading::rejected:
             out << question.rule << std::endl;

@@ -1,6 +1,7 @@
 // Feeds arbitrary bytes as the whole standard input of one run and checks
 // what the run wrote against what it must have written.
 #include "comparison.hpp"
+#include "oracles.hpp"
 #include "sorting.hpp"
 
 #include <algorithm>
@@ -40,41 +41,6 @@ std::vector<int> listing_after(const std::string& out, const std::string& headin
     return values;
 }
 
-// Inversions counted by a merge pass of its own, O(n log n) so long runs stay fast.
-std::int64_t inversions(std::vector<int> values)
-{
-    std::int64_t pairs = 0;
-    std::vector<int> merged(values.size());
-    for (std::size_t width = 1; width < values.size(); width *= 2) {
-        for (std::size_t low = 0; low < values.size(); low += 2 * width) {
-            const std::size_t mid = std::min(low + width, values.size());
-            const std::size_t high = std::min(low + 2 * width, values.size());
-            std::size_t i = low;
-            std::size_t j = mid;
-            std::size_t k = low;
-            while (i < mid && j < high) {
-                if (values[j] < values[i]) {
-                    pairs += static_cast<std::int64_t>(mid - i);
-                    merged[k++] = values[j++];
-                } else {
-                    merged[k++] = values[i++];
-                }
-            }
-            std::copy(values.begin() + static_cast<std::ptrdiff_t>(i), values.begin() + static_cast<std::ptrdiff_t>(mid),
-                      merged.begin() + static_cast<std::ptrdiff_t>(k));
-            std::copy(values.begin() + static_cast<std::ptrdiff_t>(j), values.begin() + static_cast<std::ptrdiff_t>(high),
-                      merged.begin() + static_cast<std::ptrdiff_t>(k + (mid - i)));
-        }
-        values.swap(merged);
-    }
-    return pairs;
-}
-
-long long merge_writes(long long m)
-{
-    return m <= 1 ? 0 : merge_writes((m + 1) / 2) + merge_writes(m / 2) + m;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -111,7 +77,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         require(std::all_of(unsorted.begin(), unsorted.end(), [](int v) { return v >= 1 && v <= 100000; }),
                 "values from 1 to 100000");
         require(insertion == inversions(unsorted), "insertion count is the number of inversions");
-        require(merge == merge_writes(static_cast<long long>(unsorted.size())), "merge count follows the recurrence");
+        require(merge == merge_writes(static_cast<int>(unsorted.size())), "merge count follows the recurrence");
         require(quick == quick_sort(unsorted.data(), 0, static_cast<int>(unsorted.size()) - 1),
                 "quick count matches a quick sort of the listed values");
     }

@@ -1,4 +1,4 @@
-// Independent ways to know what a sort must report, for the tests.
+// Independent ways to know what a sort must report, for the tests and the fuzzer.
 #pragma once
 
 #include <cstdint>
@@ -16,13 +16,9 @@ inline std::int64_t inversions(const std::vector<int>& values)
     return pairs;
 }
 
-// M(m): elements a top-down merge sort writes back for m values, from
+// Elements a top-down merge sort writes back for m values:
 // M(m) = M(ceil(m/2)) + M(floor(m/2)) + m, M(0) = M(1) = 0.
-inline std::vector<int> merge_writes(int largest)
+inline int merge_writes(int m)
 {
-    std::vector<int> m(static_cast<std::size_t>(largest) + 1, 0);
-    for (std::size_t n = 2; n < m.size(); ++n) {
-        m[n] = m[(n + 1) / 2] + m[n / 2] + static_cast<int>(n);
-    }
-    return m;
+    return m <= 1 ? 0 : merge_writes((m + 1) / 2) + merge_writes(m / 2) + m;
 }

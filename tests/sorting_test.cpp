@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <numeric>
 #include <random>
 #include <string>
 #include <tuple>
@@ -24,58 +23,38 @@ int insertion_range(int* values, int low, int high) { return insertion_sort(valu
 
 const Sort sorts[] = {{"insertion", insertion_range}, {"merge", merge_sort}, {"quick", quick_sort}};
 
-Values random_values(unsigned seed, std::size_t length, int largest)
-{
-    std::mt19937 generator(seed);
-    std::uniform_int_distribution<int> value(-largest, largest);
-    Values values(length);
-    std::generate(values.begin(), values.end(), [&] { return value(generator); });
-    return values;
-}
-
-Values ascending(int n)
+// n values with values[i] = shape(i).
+template <typename Shape> Values shaped(int n, Shape shape)
 {
     Values values(static_cast<std::size_t>(n));
-    std::iota(values.begin(), values.end(), 1);
-    return values;
-}
-
-Values descending(int n)
-{
-    Values values = ascending(n);
-    std::reverse(values.begin(), values.end());
-    return values;
-}
-
-Values organ_pipe(int n)
-{
-    Values values = ascending(n);
-    values.insert(values.end(), values.rbegin(), values.rend());
-    return values;
-}
-
-Values sawtooth(int n, int period)
-{
-    Values values(static_cast<std::size_t>(n));
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        values[i] = static_cast<int>(i) % period;
+    for (int i = 0; i < n; ++i) {
+        values[static_cast<std::size_t>(i)] = shape(i);
     }
     return values;
 }
 
+Values random_values(unsigned seed, int n, int largest)
+{
+    std::mt19937 generator(seed);
+    std::uniform_int_distribution<int> value(-largest, largest);
+    return shaped(n, [&](int) { return value(generator); });
+}
+
+Values ascending(int n) { return shaped(n, [](int i) { return i + 1; }); }
+Values descending(int n) { return shaped(n, [n](int i) { return n - i; }); }
+
 struct Input {
-    std::string name;
+    const char* name;
     Values values;
 };
 
 const Input inputs[] = {
-    {"empty", {}},          {"one", {42}},
-    {"two_ascending", {1, 2}},  {"two_descending", {2, 1}},
-    {"two_equal", {5, 5}},  {"random_1", random_values(1, 300, 40)},
-    {"random_2", random_values(2, 301, 1000)}, {"random_3", random_values(3, 17, 3)},
-    {"ascending", ascending(100)}, {"descending", descending(100)},
-    {"all_equal", Values(64, 7)}, {"few_distinct", random_values(4, 200, 1)},
-    {"organ_pipe", organ_pipe(50)}, {"sawtooth", sawtooth(120, 7)},
+    {"empty", {}}, {"one", {42}}, {"two_descending", {2, 1}}, {"two_equal", {5, 5}},
+    {"random_1", random_values(1, 300, 40)}, {"random_2", random_values(2, 301, 1000)},
+    {"ascending", ascending(100)}, {"descending", descending(100)}, {"all_equal", Values(64, 7)},
+    {"few_distinct", random_values(4, 200, 1)},
+    {"organ_pipe", shaped(100, [](int i) { return std::min(i, 99 - i); })},
+    {"sawtooth", shaped(120, [](int i) { return i % 7; })},
     {"extremes", {INT32_MAX, INT32_MIN, 0, -1, INT32_MAX, INT32_MIN}}};
 
 // Readable parameter names in test output.
@@ -104,9 +83,6 @@ TEST_P(EverySort, SortsItsRangeAndNothingElse)
     if (sort.run == insertion_range) {
         EXPECT_EQ(count, inversions(input.values));
     }
-    if (sort.run == merge_sort) {
-        EXPECT_EQ(count, merge_writes(MAX)[input.values.size()]);
-    }
 }
 
 std::string case_name(const testing::TestParamInfo<EverySort::ParamType>& param)
@@ -125,14 +101,11 @@ TEST(Counts, MatchTheWorkedExamplesAndClosedForms)
         Values values;
         int count;
     } examples[] = {
-        {insertion_range, {3, 1, 2}, 2}, {insertion_range, {2, 1, 2, 1, 2}, 3}, {insertion_range, {2, 1}, 1},
-        {insertion_range, descending(5), 10}, {insertion_range, descending(10), 45},
-        {insertion_range, descending(MAX), MAX * (MAX - 1) / 2},
-        {merge_sort, {3, 1, 2}, 5}, {merge_sort, Values(10, 3), 34},
+        {insertion_range, {3, 1, 2}, 2}, {insertion_range, {2, 1, 2, 1, 2}, 3},
+        {insertion_range, descending(MAX), MAX * (MAX - 1) / 2}, {merge_sort, {3, 1, 2}, 5},
         {quick_sort, {1, 2}, 2}, {quick_sort, {3, 1, 2}, 5}, {quick_sort, {2, 1, 2, 1, 2}, 7},
-        {quick_sort, ascending(5), 11}, {quick_sort, descending(5), 14},
-        {quick_sort, ascending(10), 37}, {quick_sort, descending(10), 54},
-        {quick_sort, Values(2, 9), 2}, {quick_sort, Values(MAX, 9), MAX},
+        {quick_sort, ascending(5), 11}, {quick_sort, descending(5), 14}, {quick_sort, ascending(10), 37},
+        {quick_sort, descending(10), 54}, {quick_sort, Values(MAX, 9), MAX},
         // MAX - 1 levels of recursion: the deepest the program ever goes.
         {quick_sort, descending(MAX), MAX * (MAX + 1) / 2 - 1},
     };
@@ -146,13 +119,12 @@ TEST(Counts, MatchTheWorkedExamplesAndClosedForms)
 
 TEST(Counts, MergeWritesDependOnTheLengthAlone)
 {
-    const std::vector<int> expected = merge_writes(MAX);
-    EXPECT_EQ(expected[10], 34);
-    EXPECT_EQ(expected[100], 672);
+    EXPECT_EQ(merge_writes(10), 34);
+    EXPECT_EQ(merge_writes(100), 672);
     const Values pool = random_values(5, MAX, 1000);
     for (int m = 0; m <= MAX; ++m) {
         Values values(pool.begin(), pool.begin() + m);
-        ASSERT_EQ(merge_sort(values.data(), 0, m - 1), expected[static_cast<std::size_t>(m)]) << m << " values";
+        ASSERT_EQ(merge_sort(values.data(), 0, m - 1), merge_writes(m)) << m << " values";
     }
 }
 
@@ -161,23 +133,22 @@ TEST(Partition, SplitsARangeThreeWaysInOnePass)
     std::mt19937 generator(6);
     for (int trial = 0; trial < 500; ++trial) {
         Values values = random_values(static_cast<unsigned>(generator()), 40, 5);
+        const Values before = values;
         const int low = static_cast<int>(generator() % 20);
         const int high = low + static_cast<int>(generator() % 20);
         const int pivot = values[static_cast<std::size_t>(low) + generator() % static_cast<unsigned>(high - low + 1)];
-        const Values before = values;
-
         int less_end = 0;
         int greater_start = 0;
-        ASSERT_EQ(partition(values.data(), low, high, pivot, less_end, greater_start), high - low + 1);
 
+        ASSERT_EQ(partition(values.data(), low, high, pivot, less_end, greater_start), high - low + 1);
         ASSERT_TRUE(low - 1 <= less_end && less_end < greater_start - 1 && greater_start <= high + 1);
-        for (int k = 0; k < static_cast<int>(values.size()); ++k) {
+        for (int k = 0; k < 40; ++k) {
             const int v = values[static_cast<std::size_t>(k)];
-            const bool in_place = k < low || k > high ? v == before[static_cast<std::size_t>(k)]
-                                  : k <= less_end     ? v < pivot
-                                  : k < greater_start ? v == pivot
-                                                      : v > pivot;
-            ASSERT_TRUE(in_place) << "position " << k;
+            ASSERT_TRUE(k < low || k > high ? v == before[static_cast<std::size_t>(k)]
+                        : k <= less_end     ? v < pivot
+                        : k < greater_start ? v == pivot
+                                            : v > pivot)
+                << "position " << k;
         }
         ASSERT_TRUE(std::is_permutation(values.begin(), values.end(), before.begin()));
     }
