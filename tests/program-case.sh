@@ -1,0 +1,76 @@
+#!/bin/sh
+# Runs the built program through its real standard streams in one situation
+# where input or output fails, and checks its status and both streams.
+# usage: program-case.sh CASE COMMAND...  (COMMAND runs the program, with any emulator before it)
+set -u
+name=$1
+shift
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+out=$work/out
+err=$work/err
+: >"$out"
+
+fail() {
+    echo "$name: $*"
+    echo "-- standard output (start):"
+    head -c 600 "$out"
+    echo "-- standard error:"
+    cat "$err"
+    exit 1
+}
+
+# expect STATUS MESSAGE: the exit status, and standard error holding MESSAGE
+# (nothing when empty) whatever the line ends.
+expect() {
+    [ "$status" -eq "$1" ] || fail "status $status, expected $1"
+    [ "$(tr -d '\r' <"$err")" = "${2:+sort-compare: $2}" ] || fail "standard error is not '${2:+sort-compare: $2}'"
+    ! grep -q "count:" "$out" || fail "a report was written"
+}
+
+case $name in
+ends-before-count | ends-before-seed | ends-before-answer)
+    case $name in
+    *count) answers='' what='the number of values' ;;
+    *seed) answers='5 ' what='the seed' ;;
+    *) answers='5 1 ' what='the answer to whether to print the values' ;;
+    esac
+    printf '%s' "$answers" | "$@" >"$out" 2>"$err"
+    status=$?
+    expect 1 "input ended before $what was given"
+    ;;
+read-error)
+    "$@" </ >"$out" 2>"$err"
+    status=$?
+    expect 1 "could not read standard input"
+    ;;
+full-disk)
+    echo '5000 1 y' | "$@" >/dev/full 2>"$err"
+    status=$?
+    expect 1 "could not write standard output"
+    ;;
+endless-bad-answers)
+    # Every answer is rejected and no prompt can be written: it must stop anyway.
+    yes abc | "$@" >/dev/full 2>"$err"
+    status=$?
+    expect 1 "could not write standard output"
+    ;;
+closed-pipe)
+    # A pipe whose reader has already gone, so the first write finds it closed;
+    # and SIGPIPE ignored, as some parents leave it, which must not change the outcome.
+    trap '' PIPE
+    mkfifo "$work/pipe"
+    exec 3<>"$work/pipe" 4>"$work/pipe" 3<&-
+    echo '5000 1 y' | "$@" >&4 2>"$err"
+    status=$?
+    case "$*" in
+    # Windows has no SIGPIPE: the failed write is reported.
+    *.exe) expect 1 "could not write standard output" ;;
+    # Killed by SIGPIPE, silently, as cat or seq would be.
+    *) expect 141 "" ;;
+    esac
+    ;;
+*)
+    fail "no such case"
+    ;;
+esac
