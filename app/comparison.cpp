@@ -107,7 +107,7 @@ bool ask_number(std::istream& in, std::ostream& out, std::ostream& err,
         case Reading::ended:
             return report_input_end(in, err, question.name);
         case Reading::rejected:
-            out << question.rule << std::endl;
+            out << question.rule << '\n';
             in.clear();
             in.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
             break;
@@ -147,7 +147,7 @@ int run_comparison(std::istream& in, std::ostream& out, std::ostream& err)
     fill_arrays(insertion_copy.data(), merge_copy.data(), quick_copy.data(), count);
 
     if (listing) {
-        out << "Unsorted array: " << std::endl;
+        out << "Unsorted array: \n";
         print(insertion_copy.data(), count, out);
         out << "\n\n\n";
     }
@@ -157,14 +157,16 @@ int run_comparison(std::istream& in, std::ostream& out, std::ostream& err)
     const int quick_count = quick_sort(quick_copy.data(), 0, count - 1);
 
     if (listing) {
-        out << "Sorted array: " << std::endl;
+        out << "Sorted array: \n";
         print(insertion_copy.data(), count, out);
         out << "\n\n\n";
     }
-    out << "Insertion Sort count: " << insertion_count << std::endl;
-    out << "Merge Sort count: " << merge_count << std::endl;
-    out << "Quick Sort count: " << quick_count << std::endl;
+    out << "Insertion Sort count: " << insertion_count << '\n';
+    out << "Merge Sort count: " << merge_count << '\n';
+    out << "Quick Sort count: " << quick_count << '\n';
 
+    // Only the prompts are flushed as they are written: the rest goes out in
+    // as few writes as the output buffer allows.
     if (!out.flush()) {
         report_output_failure(err);
         return 1;

@@ -4,8 +4,22 @@
 #include <cstdio>
 #include <iostream>
 #include <stdexcept>
+#include <string>
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
 
 namespace {
+
+#ifdef _WIN32
+int write_some(const char* data, std::size_t size) { return _write(1, data, static_cast<unsigned>(size)); }
+#else
+ssize_t write_some(const char* data, std::size_t size) { return write(1, data, size); }
+#endif
 
 // Standard input a character at a time through stdio. Unlike std::cin's own
 // buffer it tells a failed read from the end of input: it throws, and the
@@ -30,6 +44,67 @@ private:
     char held_ = 0;
 };
 
+// Standard output in one large block per flush. A Windows console gets no
+// buffering from the C runtime, and its text mode splits every block into
+// small writes, so there the line ends become \r\n here and the descriptor
+// is switched to binary.
+class StdoutBuffer : public std::streambuf {
+public:
+    StdoutBuffer()
+    {
+#ifdef _WIN32
+        _setmode(1, _O_BINARY);
+#endif
+        setp(block_, block_ + sizeof block_);
+    }
+
+protected:
+    int_type overflow(int_type c) override
+    {
+        if (sync() != 0) {
+            return traits_type::eof();
+        }
+        if (!traits_type::eq_int_type(c, traits_type::eof())) {
+            sputc(traits_type::to_char_type(c));
+        }
+        return traits_type::not_eof(c);
+    }
+
+    int sync() override
+    {
+        const bool written = write_all(pbase(), pptr());
+        setp(block_, block_ + sizeof block_);
+        return written ? 0 : -1;
+    }
+
+private:
+    static bool write_all(const char* first, const char* last)
+    {
+#ifdef _WIN32
+        std::string text;
+        text.reserve(static_cast<std::size_t>(last - first) * 2);
+        for (; first != last; ++first) {
+            if (*first == '\n') {
+                text += '\r';
+            }
+            text += *first;
+        }
+        first = text.data();
+        last = first + text.size();
+#endif
+        while (first != last) {
+            const auto written = write_some(first, static_cast<std::size_t>(last - first));
+            if (written <= 0) {
+                return false;
+            }
+            first += written;
+        }
+        return true;
+    }
+
+    char block_[1 << 16];
+};
+
 }  // namespace
 
 int main()
@@ -39,12 +114,11 @@ int main()
     // the parent left the signal set to.
     std::signal(SIGPIPE, SIG_DFL);
 #endif
-    // The Windows runtime leaves standard output unbuffered on a console, one
-    // write per character. Prompts and report lines are flushed where they end.
-    static char output_buffer[1 << 16];
-    std::setvbuf(stdout, output_buffer, _IOFBF, sizeof output_buffer);
-
     StdinBuffer input;
+    StdoutBuffer output;
     std::istream in(&input);
-    return run_comparison(in, std::cout, std::cerr);
+    std::ostream out(&output);
+    // A message on standard error comes after the output written before it.
+    std::cerr.tie(&out);
+    return run_comparison(in, out, std::cerr);
 }

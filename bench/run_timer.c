@@ -1,12 +1,13 @@
 /* Times whole processes, start to exit, with standard input from a file and
  * standard output to a file or device. hyperfine -N cannot redirect standard
  * input, and hyperfine with a shell subtracts the shell's start-up, which hides
- * runs shorter than that. The commands take turns, run after run, so that drift
+ * runs shorter than that. The commands take turns, forwards then backwards, so that drift
  * in the machine's speed falls on all of them alike; each median is printed
  * with its ratio to the first command's.
  *
- * run-timer RUNS WARMUP INPUT OUTPUT COMMAND...
- * Each COMMAND is one argument; blanks separate its words (no quoting). */
+ * run-timer RUNS WARMUP INPUT OUTPUT COMMAND [OUTPUT COMMAND]...
+ * Each COMMAND writes to the OUTPUT before it. A COMMAND is one argument;
+ * blanks separate its words (no quoting). */
 #define _POSIX_C_SOURCE 200809L
 #include <fcntl.h>
 #include <stdio.h>
@@ -16,7 +17,7 @@
 #include <time.h>
 #include <unistd.h>
 
-enum { MAX_WORDS = 32 };
+enum { MAX_COMMANDS = 16, MAX_WORDS = 32 };
 
 static double now_ms(void)
 {
@@ -57,29 +58,32 @@ static int ascending(const void *a, const void *b)
 
 int main(int argc, char **argv)
 {
-    if (argc < 6) {
-        fprintf(stderr, "usage: run-timer RUNS WARMUP INPUT OUTPUT COMMAND...\n");
+    const int runs = argc > 1 ? atoi(argv[1]) : 0;
+    const int warmup = argc > 2 ? atoi(argv[2]) : -1;
+    const int commands = (argc - 4) / 2;
+    if (argc < 6 || argc % 2 != 0 || runs < 1 || warmup < 0 || commands > MAX_COMMANDS) {
+        fprintf(stderr, "usage: run-timer RUNS WARMUP INPUT OUTPUT COMMAND [OUTPUT COMMAND]...\n"
+                        "(RUNS at least 1, WARMUP at least 0, at most %d commands)\n", MAX_COMMANDS);
         return 2;
     }
-    const int runs = atoi(argv[1]);
-    const int warmup = atoi(argv[2]);
-    const int commands = argc - 5;
-    char *words[32][MAX_WORDS + 1];
-    double *times = calloc((size_t)(commands * (runs > 0 ? runs : 1)), sizeof *times);
-    if (runs < 1 || warmup < 0 || commands > 32 || times == NULL) {
-        fprintf(stderr, "run-timer: RUNS must be at least 1, WARMUP at least 0, and at most 32 commands\n");
-        return 2;
-    }
+    const char *outputs[MAX_COMMANDS];
+    char *words[MAX_COMMANDS][MAX_WORDS + 1];
     for (int c = 0; c < commands; ++c) {
+        outputs[c] = argv[4 + 2 * c];
         int n = 0;
-        for (char *word = strtok(argv[5 + c], " "); word != NULL && n < MAX_WORDS; word = strtok(NULL, " ")) {
+        for (char *word = strtok(argv[5 + 2 * c], " "); word != NULL && n < MAX_WORDS; word = strtok(NULL, " ")) {
             words[c][n++] = word;
         }
         words[c][n] = NULL;
     }
+    double *times = calloc((size_t)(commands * runs), sizeof *times);
+    if (times == NULL) {
+        return 1;
+    }
     for (int r = -warmup; r < runs; ++r) {
-        for (int c = 0; c < commands; ++c) {
-            const double t = run_once(words[c], argv[3], argv[4]);
+        for (int k = 0; k < commands; ++k) {
+            const int c = (r + warmup) % 2 == 0 ? k : commands - 1 - k;
+            const double t = run_once(words[c], argv[3], outputs[c]);
             if (t < 0) {
                 fprintf(stderr, "run-timer: %s failed\n", words[c][0]);
                 return 1;
@@ -97,11 +101,11 @@ int main(int argc, char **argv)
         if (c == 0) {
             first = median;
         }
-        printf("median %8.3f ms  min %8.3f ms  %.3fx", median, own[0], median / first);
+        printf("median %8.3f ms  min %8.3f ms  %.3fx ", median, own[0], median / first);
         for (char **word = words[c]; *word != NULL; ++word) {
             printf(" %s", *word);
         }
-        printf("\n");
+        printf(" > %s\n", outputs[c]);
     }
     free(times);
     return 0;

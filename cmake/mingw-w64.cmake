@@ -1,0 +1,17 @@
+# Windows console builds with Debian's MinGW-w64 cross compilers; the
+# toolchain file of each width sets MINGW_TRIPLET and includes this one.
+# The -posix variants provide std::mutex, which GoogleTest needs.
+set(CMAKE_SYSTEM_NAME Windows)
+
+set(CMAKE_C_COMPILER ${MINGW_TRIPLET}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${MINGW_TRIPLET}-g++-posix)
+set(CMAKE_RC_COMPILER ${MINGW_TRIPLET}-windres)
+
+set(CMAKE_FIND_ROOT_PATH /usr/${MINGW_TRIPLET})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+
+# Every executable carries its runtime (libstdc++, libgcc, winpthread) and runs on its own.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
