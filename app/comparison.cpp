@@ -1,14 +1,15 @@
 #include "comparison.hpp"
 
 #include "sorting.hpp"
-#include "test_data.hpp"
+#include "values.hpp"
 
 #include <algorithm>
 #include <cctype>
 #include <climits>
 #include <cstdlib>
-#include <iostream>
+#include <istream>
 #include <limits>
+#include <ostream>
 #include <vector>
 
 namespace {
@@ -108,7 +109,6 @@ bool ask_number(std::istream& in, std::ostream& out, std::ostream& err,
             return report_input_end(in, err, question.name);
         case Reading::rejected:
             out << question.rule << '\n';
-            in.clear();
             in.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
             break;
         }

@@ -1,6 +1,7 @@
-#include "test_data.hpp"
+#include "values.hpp"
 
 #include <cstdlib>
+#include <ostream>
 
 void fill_arrays(int* first, int* second, int* third, int count)
 {

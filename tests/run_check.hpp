@@ -1,0 +1,103 @@
+// Independent ways to know what a run or a sort must report, shared by the
+// tests and the fuzzer.
+#pragma once
+
+#include "comparison.hpp"
+#include "sorting.hpp"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <sstream>
+#include <string>
+#include <vector>
+
+// Pairs of positions p < q with values[p] > values[q], counted pair by pair.
+inline std::int64_t inversions(const std::vector<int>& values)
+{
+    std::int64_t pairs = 0;
+    for (std::size_t q = 1; q < values.size(); ++q) {
+        for (std::size_t p = 0; p < q; ++p) {
+            pairs += values[p] > values[q] ? 1 : 0;
+        }
+    }
+    return pairs;
+}
+
+// Elements a top-down merge sort writes back for m values:
+// M(m) = M(ceil(m/2)) + M(floor(m/2)) + m, M(0) = M(1) = 0.
+inline int merge_writes(int m)
+{
+    return m <= 1 ? 0 : merge_writes((m + 1) / 2) + merge_writes(m / 2) + m;
+}
+
+// A quick sort that partitions each range it splits examines all n values
+// once at the top, and at most n + (n-1) + ... + 2 in all.
+inline bool plausible_quick_count(std::int64_t n, std::int64_t count)
+{
+    return n < 2 ? count == 0 : n <= count && count <= n * (n + 1) / 2 - 1;
+}
+
+inline std::string listing(const std::vector<int>& values)
+{
+    std::string text;
+    for (int v : values) {
+        text += std::to_string(v) + ' ';
+    }
+    return text;
+}
+
+// What is wrong with the output of one run, or "" when nothing is: status 0
+// exactly when the report ends the output and standard error is empty; a
+// failed run lists and reports nothing and says why as "sort-compare: ...";
+// a listed run's listings and counts agree with its values and the
+// independent counts above.
+inline std::string check_run(int status, const std::string& out, const std::string& err)
+{
+    const std::size_t report = out.find("Insertion Sort count: ");
+    const std::size_t listed = out.find("Unsorted array: \n");
+    if (status != 0) {
+        const bool told = status == 1 && err.rfind("sort-compare: ", 0) == 0 && err.back() == '\n';
+        return told && report == std::string::npos && listed == std::string::npos ? "" : "a failed run says why, alone";
+    }
+    long long quick = -1;
+    int used = 0;
+    if (!err.empty() || report == std::string::npos ||
+        std::sscanf(out.c_str() + report, "Insertion Sort count: %*d\nMerge Sort count: %*d\nQuick Sort count: %lld\n%n",
+                    &quick, &used) != 1 ||
+        report + static_cast<std::size_t>(used) != out.size()) {
+        return "a run that succeeds ends with the three report lines and no message";
+    }
+    if (listed == std::string::npos) {
+        return out.find("array: ") == std::string::npos ? "" : "a sorted listing without the unsorted one";
+    }
+    std::istringstream text(out.substr(listed + 17, out.find('\n', listed + 17) - listed - 17));
+    std::vector<int> values;
+    for (int v = 0; text >> v;) {
+        values.push_back(v);
+    }
+    std::vector<int> sorted = values;
+    std::sort(sorted.begin(), sorted.end());
+    const auto n = static_cast<int>(values.size());
+    const std::string expected = "Unsorted array: \n" + listing(values) + "\n\n\nSorted array: \n" + listing(sorted) +
+                                 "\n\n\nInsertion Sort count: " + std::to_string(inversions(values)) +
+                                 "\nMerge Sort count: " + std::to_string(merge_writes(n)) +
+                                 "\nQuick Sort count: " + std::to_string(quick) + "\n";
+    if (out.compare(listed, std::string::npos, expected) != 0 || n > MAX || !plausible_quick_count(n, quick) ||
+        std::any_of(values.begin(), values.end(), [](int v) { return v < 1 || v > 100000; })) {
+        return "the listings and counts agree with the listed values";
+    }
+    return "";
+}
+
+// Runs one whole dialogue in memory with input as standard input, leaves its
+// standard output in output and returns what check_run finds wrong.
+inline std::string run_and_check(const std::string& input, std::string& output)
+{
+    std::istringstream in(input);
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = run_comparison(in, out, err);
+    output = out.str();
+    return check_run(status, output, err.str());
+}
