@@ -1,0 +1,22 @@
+# What `cmake --install` puts where, and the Windows release archive.
+if(WIN32)
+  # A folder to unpack and run from: the program beside its two readmes.
+  if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+    set(SORT_COMPARE_ARCH win64)
+  else()
+    set(SORT_COMPARE_ARCH win32)
+  endif()
+  configure_file(docs/README-windows.txt.in README.txt @ONLY NEWLINE_STYLE CRLF)
+  install(TARGETS sort-compare RUNTIME DESTINATION .)
+  install(FILES ${CMAKE_CURRENT_BINARY_DIR}/README.txt README.md DESTINATION .)
+
+  set(CPACK_GENERATOR ZIP)
+  set(CPACK_PACKAGE_FILE_NAME ${PROJECT_NAME}-${PROJECT_VERSION}-${SORT_COMPARE_ARCH})
+  set(CPACK_STRIP_FILES ON)
+  include(CPack)
+else()
+  include(GNUInstallDirs)
+  configure_file(docs/sort-compare.1.in sort-compare.1 @ONLY)
+  install(TARGETS sort-compare RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  install(FILES ${CMAKE_CURRENT_BINARY_DIR}/sort-compare.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+endif()
