@@ -5,10 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 seed=1
-if ! command -v gnuplot >/dev/null; then
-  apt-get update -q
-  DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends gnuplot-nox
-fi
+scripts/need.sh gnuplot=gnuplot-nox
 
 cmake --preset release >/dev/null
 cmake --build --preset release --target sort-compare >/dev/null
