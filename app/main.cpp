@@ -102,7 +102,8 @@ private:
         return true;
     }
 
-    char block_[1 << 16];
+    // Older Windows consoles fail writes much larger than this.
+    char block_[1 << 15];
 };
 
 }  // namespace
