@@ -121,5 +121,8 @@ int main()
     std::ostream out(&output);
     // A message on standard error comes after the output written before it.
     std::cerr.tie(&out);
-    return run_comparison(in, out, std::cerr);
+    const int status = run_comparison(in, out, std::cerr);
+    // out ends with main, before the runtime flushes std::cerr at exit.
+    std::cerr.tie(nullptr);
+    return status;
 }
