@@ -10,6 +10,7 @@ trap 'rm -rf "$work"' EXIT
 out=$work/out
 err=$work/err
 : >"$out"
+: >"$err"
 
 fail() {
     echo "$name: $*"
