@@ -58,6 +58,7 @@ TEST(Dialogue, AnswersDecideTheTranscript)
         {"10 7 Y", transcript(10, 7, false)},
         {"10 7 yes", transcript(10, 7, true)},
         {"0 1 y", transcript(0, 1, true)},
+        {"2 99 y", transcript(2, 99, true)},
         {"5000 -2147483648 y", transcript(5000, -2147483648, true)},
         {"+0005 2147483647 n", transcript(5, 2147483647, false)},
         // Rejected answers are explained, their line dropped, and the question asked again.

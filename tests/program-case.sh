@@ -71,6 +71,27 @@ closed-pipe)
     *) expect 141 "" ;;
     esac
     ;;
+long-run)
+    # The largest listed run, whole: 5000 values listed twice, the second time
+    # ascending, and the report, with the platform's line ends.
+    echo '5000 1 y' | "$@" >"$out" 2>"$err"
+    status=$?
+    expect 0 ""
+    cr=$(printf '\r')
+    case "$*" in
+    *.exe) [ "$(grep -c "$cr\$" "$out")" -eq 14 ] || fail "Windows line ends expected" ;;
+    *) ! grep -q "$cr" "$out" || fail "Unix line ends expected" ;;
+    esac
+    tr -d "$cr" <"$out" >"$work/text"
+    line() { sed -n "$1p" "$work/text"; }
+    [ "$(wc -l <"$work/text")" -eq 14 ] && [ "$(line 4)" = "Unsorted array: " ] &&
+        [ "$(line 8)" = "Sorted array: " ] && [ -z "$(line 6)$(line 7)$(line 10)$(line 11)" ] &&
+        line 12 | grep -qx 'Insertion Sort count: [0-9]*' && [ "$(line 13)" = "Merge Sort count: 61808" ] &&
+        line 14 | grep -qx 'Quick Sort count: [0-9]*' || fail "not two listings and a report"
+    [ "$(line 5 | wc -w)" -eq 5000 ] || fail "5000 values expected"
+    [ "$(line 5 | tr ' ' '\n' | sed '/^$/d' | sort -n | tr '\n' ' ')" = "$(line 9)" ] ||
+        fail "the sorted listing is not the unsorted one in ascending order"
+    ;;
 few-writes)
     # Output goes out in large blocks, even to a device (a console on Windows
     # would otherwise take one write per character): count the write calls.
