@@ -80,8 +80,8 @@ long-run)
     cr=$(printf '\r')
     case "$*" in
     *.exe) [ "$(grep -c "$cr\$" "$out")" -eq 14 ] || fail "Windows line ends expected" ;;
-    *) ! grep -q "$cr" "$out" || fail "Unix line ends expected" ;;
     esac
+    ! sed "s/$cr\$//" "$out" | grep -q "$cr" || fail "a carriage return that does not end a line"
     tr -d "$cr" <"$out" >"$work/text"
     line() { sed -n "$1p" "$work/text"; }
     [ "$(wc -l <"$work/text")" -eq 14 ] && [ "$(line 4)" = "Unsorted array: " ] &&
