@@ -12,12 +12,13 @@ err=$work/err
 : >"$out"
 : >"$err"
 
+# Shows what the program wrote, printable characters only.
 fail() {
     echo "$name: $*"
     echo "-- standard output (start):"
-    head -c 600 "$out"
+    head -c 600 "$out" | tr -cd '[:print:]\n'
     echo "-- standard error:"
-    cat "$err"
+    tr -cd '[:print:]\n' <"$err"
     exit 1
 }
 
