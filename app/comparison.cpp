@@ -87,8 +87,12 @@ bool report_input_end(std::istream& in, std::ostream& err, const char* name)
     return false;
 }
 
-bool report_output_failure(std::ostream& err)
+// True when out has taken everything written to it so far; otherwise says so on err.
+bool flushed(std::ostream& out, std::ostream& err)
 {
+    if (out.flush()) {
+        return true;
+    }
     err << "sort-compare: could not write standard output" << std::endl;
     return false;
 }
@@ -99,8 +103,8 @@ bool ask_number(std::istream& in, std::ostream& out, std::ostream& err,
                 const NumberQuestion& question, int& value)
 {
     for (;;) {
-        if (!(out << question.prompt << std::endl)) {
-            return report_output_failure(err);
+        if (!flushed(out << question.prompt << '\n', err)) {
+            return false;
         }
         switch (read_whole_number(in, question.lowest, question.highest, value)) {
         case Reading::accepted:
@@ -117,8 +121,8 @@ bool ask_number(std::istream& in, std::ostream& out, std::ostream& err,
 
 bool ask_choice(std::istream& in, std::ostream& out, std::ostream& err, char& answer)
 {
-    if (!(out << choice_prompt << std::endl)) {
-        return report_output_failure(err);
+    if (!flushed(out << choice_prompt << '\n', err)) {
+        return false;
     }
     if (!(in >> answer)) {
         return report_input_end(in, err, "the answer to whether to print the values");
@@ -167,9 +171,5 @@ int run_comparison(std::istream& in, std::ostream& out, std::ostream& err)
 
     // Only the prompts are flushed as they are written: the rest goes out in
     // as few writes as the output buffer allows.
-    if (!out.flush()) {
-        report_output_failure(err);
-        return 1;
-    }
-    return 0;
+    return flushed(out, err) ? 0 : 1;
 }

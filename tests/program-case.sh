@@ -51,6 +51,14 @@ full-disk)
     status=$?
     expect 1 "could not write standard output"
     ;;
+disk-fills)
+    # Room for the prompts only: the listing cannot be written.
+    (
+        ulimit -f 1 && trap '' XFSZ && echo '5000 1 y' | "$@" >"$out" 2>"$err"
+    )
+    status=$?
+    expect 1 "could not write standard output"
+    ;;
 endless-bad-answers)
     # Every answer is rejected and no prompt can be written: it must stop anyway.
     yes abc | "$@" >/dev/full 2>"$err"
