@@ -1,6 +1,5 @@
 #include "comparison.hpp"
 #include "run_check.hpp"
-#include "values.hpp"
 
 #include <gtest/gtest.h>
 
@@ -88,20 +87,6 @@ TEST(Dialogue, AReadErrorInsideAnAnswerEndsTheRun)
     EXPECT_EQ(run_comparison(in, out, err), 1);
     EXPECT_EQ(out.str(), count_prompt);
     EXPECT_EQ(err.str(), "sort-compare: could not read standard input\n");
-}
-
-TEST(Values, FillArraysWritesThreeEqualArraysAndDrawsOnlyForThem)
-{
-    std::vector<int> first(12), second(12), third(12);
-    fill_arrays(first.data(), second.data(), third.data(), 10);
-    EXPECT_EQ(first, second);
-    EXPECT_EQ(first, third);
-    EXPECT_EQ(first[10], 0);
-
-    std::srand(11);
-    fill_arrays(nullptr, nullptr, nullptr, 0);
-    const int first_draw = std::rand() % 100000 + 1;
-    EXPECT_EQ(first_draw, generated(1, 11)[0]) << "a count of 0 must draw nothing";
 }
 
 }  // namespace
