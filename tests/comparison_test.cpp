@@ -14,19 +14,8 @@ namespace {
 const std::string count_prompt = "Enter the number of values to generate and sort, between 1 and 5000: \n";
 const std::string seed_prompt = "Enter an integer seed value: \n";
 
-// This runtime's rand() values for seed, drawn apart from the program.
-std::vector<int> generated(int count, int seed)
-{
-    std::srand(static_cast<unsigned>(seed));
-    std::vector<int> values(static_cast<std::size_t>(count));
-    for (int& v : values) {
-        v = std::rand() % 100000 + 1;
-    }
-    return values;
-}
-
-// The output up to the unsorted listing or the merge sort's count, after the given numbers
-// of rejected counts and seeds; check_run vouches for the rest.
+// The output up to the unsorted listing or the merge sort's count, after the
+// given numbers of rejected counts and seeds; run_and_check vouches for the rest.
 std::string transcript(int count, int seed, bool listed, int bad_counts = 0, int bad_seeds = 0)
 {
     std::string text;
@@ -38,7 +27,12 @@ std::string transcript(int count, int seed, bool listed, int bad_counts = 0, int
         text += seed_prompt + "Please type a whole number from -2147483648 to 2147483647.\n";
     }
     text += seed_prompt + "Print the values?(y/n): \n";
-    const std::vector<int> values = generated(count, seed);
+    // This runtime's rand() values for the seed, drawn apart from the program.
+    std::srand(static_cast<unsigned>(seed));
+    std::vector<int> values(static_cast<std::size_t>(count));
+    for (int& v : values) {
+        v = std::rand() % 100000 + 1;
+    }
     if (listed) {
         return text + "Unsorted array: \n" + listing(values);
     }

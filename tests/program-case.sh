@@ -51,10 +51,16 @@ full-disk)
     status=$?
     expect 1 "could not write standard output"
     ;;
-disk-fills)
-    # Room for the prompts only: the listing cannot be written.
+full-at-last-prompt | full-in-listing)
+    # A file size limit of 512 bytes (ulimit counts 512-byte blocks). Two bad
+    # counts and two bad seeds bring the output to 506 bytes, so the last
+    # prompt crosses the limit, and input ends there; or the listing does.
+    case $name in
+    *prompt) answers='x\nx\n5\nx\nx\n1\n' ;;
+    *) answers='5000 1 y\n' ;;
+    esac
     (
-        ulimit -f 1 && trap '' XFSZ && echo '5000 1 y' | "$@" >"$out" 2>"$err"
+        ulimit -f 1 && trap '' XFSZ && printf "$answers" | "$@" >"$out" 2>"$err"
     )
     status=$?
     expect 1 "could not write standard output"
