@@ -55,6 +55,10 @@ const Input inputs[] = {
     {"extremes", {INT32_MAX, INT32_MIN, 0, -1, INT32_MAX, INT32_MIN}, -1},
 };
 
+// Readable parameters in failure messages.
+void PrintTo(const Sort& sort, std::ostream* out) { *out << sort.name; }
+void PrintTo(const Input& input, std::ostream* out) { *out << input.name; }
+
 class EverySort : public testing::TestWithParam<std::tuple<Sort, Input>> {};
 
 // Sorts the input inside a larger array, so that writes outside the range show.
