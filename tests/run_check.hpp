@@ -6,7 +6,6 @@
 #include "sorting.hpp"
 
 #include <algorithm>
-#include <cstdint>
 #include <cstdio>
 #include <iterator>
 #include <sstream>
@@ -14,13 +13,11 @@
 #include <vector>
 
 // Pairs of positions p < q with values[p] > values[q], counted pair by pair.
-inline std::int64_t inversions(const std::vector<int>& values)
+inline long long inversions(const std::vector<int>& values)
 {
-    std::int64_t pairs = 0;
-    for (std::size_t q = 1; q < values.size(); ++q) {
-        for (std::size_t p = 0; p < q; ++p) {
-            pairs += values[p] > values[q] ? 1 : 0;
-        }
+    long long pairs = 0;
+    for (auto q = values.begin(); q != values.end(); ++q) {
+        pairs += std::count_if(values.begin(), q, [&](int earlier) { return earlier > *q; });
     }
     return pairs;
 }
@@ -35,25 +32,23 @@ inline int merge_writes(int m)
 // A quick sort of n values with the first as pivot examines all n at the top,
 // then partitions the values below the pivot, and those above it, again when
 // there are two or more of them; and examines at most n + (n-1) + ... + 2.
-inline bool plausible_quick_count(const std::vector<int>& values, std::int64_t count)
+inline bool plausible_quick_count(const std::vector<int>& values, long long count)
 {
-    const auto n = static_cast<std::int64_t>(values.size());
+    const auto n = static_cast<long long>(values.size());
     if (n < 2) {
         return count == 0;
     }
-    const std::int64_t below = std::count_if(values.begin(), values.end(), [&](int v) { return v < values[0]; });
-    const std::int64_t above = std::count_if(values.begin(), values.end(), [&](int v) { return v > values[0]; });
-    const std::int64_t least = n + (below > 1 ? below : 0) + (above > 1 ? above : 0);
+    const long long below = std::count_if(values.begin(), values.end(), [&](int v) { return v < values[0]; });
+    const long long above = std::count_if(values.begin(), values.end(), [&](int v) { return v > values[0]; });
+    const long long least = n + (below > 1 ? below : 0) + (above > 1 ? above : 0);
     return least <= count && count <= n * (n + 1) / 2 - 1;
 }
 
 inline std::string listing(const std::vector<int>& values)
 {
-    std::string text;
-    for (int v : values) {
-        text += std::to_string(v) + ' ';
-    }
-    return text;
+    std::ostringstream text;
+    std::copy(values.begin(), values.end(), std::ostream_iterator<int>(text, " "));
+    return text.str();
 }
 
 // Runs one whole dialogue in memory with input as standard input, leaves its
@@ -62,20 +57,19 @@ inline std::string listing(const std::vector<int>& values)
 // standard error is empty; a failed run lists and reports nothing and says why
 // as "sort-compare: ..."; a listed run's listings and counts agree with its
 // values and the independent counts above.
-inline std::string run_and_check(const std::string& input, std::string& output)
+inline std::string run_and_check(const std::string& input, std::string& out)
 {
     std::istringstream in(input);
     std::ostringstream out_stream;
     std::ostringstream err_stream;
     const int status = run_comparison(in, out_stream, err_stream);
-    output = out_stream.str();
-    const std::string& out = output;
+    out = out_stream.str();
     const std::string err = err_stream.str();
     const std::size_t report = out.find("Insertion Sort count: ");
     const std::size_t listed = out.find("Unsorted array: \n");
     if (status != 0) {
-        const bool told = status == 1 && err.rfind("sort-compare: ", 0) == 0;
-        return told && report == std::string::npos && listed == std::string::npos ? "" : "a failed run says why, alone";
+        const bool alone = report == std::string::npos && listed == std::string::npos;
+        return status == 1 && err.rfind("sort-compare: ", 0) == 0 && alone ? "" : "a failed run says why, alone";
     }
     long long quick = -1;
     int used = 0;
@@ -88,19 +82,16 @@ inline std::string run_and_check(const std::string& input, std::string& output)
     if (listed == std::string::npos) {
         return out.find("array: ") == std::string::npos ? "" : "a sorted listing without the unsorted one";
     }
-    std::istringstream text(out.substr(listed + 17, out.find('\n', listed + 17) - listed - 17));
+    std::istringstream text(out.substr(listed + 17));  // the listing ends where "Sorted array" begins
     const std::vector<int> values{std::istream_iterator<int>(text), std::istream_iterator<int>()};
     std::vector<int> sorted = values;
     std::sort(sorted.begin(), sorted.end());
-    const auto n = static_cast<int>(values.size());
     const std::string expected = "Unsorted array: \n" + listing(values) + "\n\n\nSorted array: \n" + listing(sorted) +
                                  "\n\n\nInsertion Sort count: " + std::to_string(inversions(values)) +
-                                 "\nMerge Sort count: " + std::to_string(merge_writes(n)) +
+                                 "\nMerge Sort count: " + std::to_string(merge_writes(static_cast<int>(values.size()))) +
                                  "\nQuick Sort count: " + std::to_string(quick) + "\n";
-    if (out.compare(listed, std::string::npos, expected) != 0 || n > MAX || !plausible_quick_count(values, quick) ||
-        std::any_of(values.begin(), values.end(), [](int v) { return v < 1 || v > 100000; })) {
-        return "the listings and counts agree with the listed values";
-    }
-    return "";
+    const bool agree = out.compare(listed, std::string::npos, expected) == 0 && values.size() <= MAX &&
+                       plausible_quick_count(values, quick) &&
+                       std::all_of(values.begin(), values.end(), [](int v) { return v >= 1 && v <= 100000; });
+    return agree ? "" : "the listings and counts agree with the listed values";
 }
-

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -26,10 +27,7 @@ const Sort sorts[] = {{"insertion", insertion_range}, {"merge", merge_sort}, {"q
 Values run_of(int n, int first, int step, int modulus = INT32_MAX)
 {
     Values values(static_cast<std::size_t>(n));
-    for (int& v : values) {
-        v = first % modulus;
-        first += step;
-    }
+    std::generate(values.begin(), values.end(), [&] { return std::exchange(first, first + step) % modulus; });
     return values;
 }
 
@@ -54,10 +52,6 @@ const Input inputs[] = {
     {"scrambled", run_of(300, 0, 37, 81), -1},
     {"extremes", {INT32_MAX, INT32_MIN, 0, -1, INT32_MAX, INT32_MIN}, -1},
 };
-
-// Readable parameters in failure messages.
-void PrintTo(const Sort& sort, std::ostream* out) { *out << sort.name; }
-void PrintTo(const Input& input, std::ostream* out) { *out << input.name; }
 
 class EverySort : public testing::TestWithParam<std::tuple<Sort, Input>> {};
 
@@ -88,12 +82,9 @@ TEST_P(EverySort, SortsItsRangeAloneAndCountsItsWork)
     }
 }
 
-std::string case_name(const testing::TestParamInfo<EverySort::ParamType>& param)
-{
-    return std::string(std::get<0>(param.param).name) + "_" + std::get<1>(param.param).name;
-}
-
 INSTANTIATE_TEST_SUITE_P(Inputs, EverySort, testing::Combine(testing::ValuesIn(sorts), testing::ValuesIn(inputs)),
-                         case_name);
+                         [](const auto& param) {
+                             return std::string(std::get<0>(param.param).name) + "_" + std::get<1>(param.param).name;
+                         });
 
 }  // namespace
