@@ -7,7 +7,7 @@
 // the answers from in and writing prompts, listings and the report to out.
 // A count or seed that is not a whole number in range is explained on out and
 // asked for again. Each prompt is flushed before its answer is read; the rest
-// is flushed once, at the end. Returns 0 after the report; returns 1 with a message on err
-// when input ends or fails before all three answers are in, or when out could
-// not be written.
+// is flushed once, at the end. Returns 0 after the report; returns 1 with a
+// message on err when input ends or fails before all three answers are in, or
+// when out could not be written.
 int run_comparison(std::istream& in, std::ostream& out, std::ostream& err);
