@@ -1,6 +1,5 @@
 #include "comparison.hpp"
 
-#include <csignal>
 #include <cstdio>
 #include <iostream>
 #include <stdexcept>
@@ -9,6 +8,8 @@
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
 #else
 #include <unistd.h>
 #endif
@@ -106,20 +107,54 @@ private:
     char block_[1 << 15];
 };
 
+#ifdef _WIN32
+// True when the program is the only one on its console and both standard
+// input and output are that console: started from Explorer, a shortcut or
+// Win+R, its window closes the moment it exits. A launcher that pipes the
+// answers in is alone too, but its streams are not the console.
+bool alone_on_console()
+{
+    DWORD processes[2];
+    DWORD mode = 0;
+    return GetConsoleProcessList(processes, 2) == 1 && GetConsoleMode(GetStdHandle(STD_INPUT_HANDLE), &mode) &&
+           GetConsoleMode(GetStdHandle(STD_OUTPUT_HANDLE), &mode);
+}
+
+// Says so on the console and waits for Enter there. Standard input may still
+// hold the end of a line of answers, which must not end the wait.
+void wait_for_enter()
+{
+    const HANDLE console_out = CreateFileA("CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_WRITE, nullptr,
+                                           OPEN_EXISTING, 0, nullptr);
+    const HANDLE console_in = CreateFileA("CONIN$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                          OPEN_EXISTING, 0, nullptr);
+    const char notice[] = "Press Enter to close this window.\r\n";
+    DWORD done = 0;
+    WriteConsoleA(console_out, notice, sizeof notice - 1, &done, nullptr);
+    char typed[256];
+    while (ReadConsoleA(console_in, typed, sizeof typed, &done, nullptr) && done > 0 &&
+           std::string(typed, done).find('\n') == std::string::npos) {
+    }
+    CloseHandle(console_in);
+    CloseHandle(console_out);
+}
+#endif
+
 }  // namespace
 
 int main()
 {
-#ifdef SIGPIPE
-    // A closed pipe ends the program quietly, as it ends cat or seq, whatever
-    // the parent left the signal set to.
-    std::signal(SIGPIPE, SIG_DFL);
-#endif
     StdinBuffer input;
     StdoutBuffer output;
     std::istream in(&input);
     std::ostream out(&output);
     // No tie between the streams is needed: run_comparison flushes out before
     // anything it writes to err.
-    return run_comparison(in, out, std::cerr);
+    const int status = run_comparison(in, out, std::cerr);
+#ifdef _WIN32
+    if (alone_on_console()) {
+        wait_for_enter();
+    }
+#endif
+    return status;
 }

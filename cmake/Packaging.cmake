@@ -1,14 +1,22 @@
 # What `cmake --install` puts where, and the Windows release archive.
 if(WIN32)
-  # A folder to unpack and run from: the program beside its two readmes.
+  # A folder to unpack and run from: the program, and two text files with Windows line ends.
   if(CMAKE_SIZEOF_VOID_P EQUAL 8)
     set(SORT_COMPARE_ARCH win64)
+    set(SORT_COMPARE_BITS 64)
+    set(SORT_COMPARE_RUNS_ON "for 64-bit Windows")
   else()
     set(SORT_COMPARE_ARCH win32)
+    set(SORT_COMPARE_BITS 32)
+    set(SORT_COMPARE_RUNS_ON "which runs on 32-bit and 64-bit Windows")
   endif()
   configure_file(docs/README-windows.txt.in README.txt @ONLY NEWLINE_STYLE CRLF)
+  # The project's licence, then the notices of the runtime linked into the .exe.
+  file(READ LICENSE license)
+  file(READ docs/windows-notices.txt notices)
+  file(CONFIGURE OUTPUT LICENSE.txt CONTENT "${license}\n\n${notices}" @ONLY NEWLINE_STYLE CRLF)
   install(TARGETS sort-compare RUNTIME DESTINATION .)
-  install(FILES ${CMAKE_CURRENT_BINARY_DIR}/README.txt README.md DESTINATION .)
+  install(FILES ${CMAKE_CURRENT_BINARY_DIR}/README.txt ${CMAKE_CURRENT_BINARY_DIR}/LICENSE.txt DESTINATION .)
 
   set(CPACK_GENERATOR ZIP)
   set(CPACK_PACKAGE_FILE_NAME ${PROJECT_NAME}-${PROJECT_VERSION}-${SORT_COMPARE_ARCH})
@@ -19,4 +27,5 @@ else()
   configure_file(docs/sort-compare.1.in sort-compare.1 @ONLY)
   install(TARGETS sort-compare RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   install(FILES ${CMAKE_CURRENT_BINARY_DIR}/sort-compare.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  install(FILES LICENSE DESTINATION ${CMAKE_INSTALL_DOCDIR})
 endif()

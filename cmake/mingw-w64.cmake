@@ -15,3 +15,7 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 # Every executable carries its runtime (libstdc++, libgcc, winpthread) and runs on its own.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+
+# Tests run under wine, in a wine prefix of the build's own; GoogleTest is built from its sources.
+set(CMAKE_CROSSCOMPILING_EMULATOR env WINEDEBUG=-all WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix ${WINE})
+set(GOOGLETEST_SOURCE_DIR /usr/src/googletest CACHE PATH "")

@@ -6,7 +6,8 @@ set -u
 name=$1
 shift
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+pid=
+trap 'rm -rf "$work"; [ -z "$pid" ] || kill "$pid" 2>/dev/null' EXIT
 out=$work/out
 err=$work/err
 : >"$out"
@@ -29,6 +30,34 @@ expect() {
     [ "$(tr -d '\r' <"$err")" = "${2:+sort-compare: $2}" ] || fail "standard error is not '${2:+sort-compare: $2}'"
     [ "$1" -eq 0 ] || ! grep -q "count:" "$out" || fail "a report was written"
 }
+
+# terminal COMMAND [type]: runs COMMAND in a terminal of its own, whose screen
+# goes to $out, and types the answers on one line once it asks.
+terminal() {
+    exec 5>&-
+    rm -f "$work/keys"
+    mkfifo "$work/keys"
+    : >"$out"
+    script -qfec "$1" "$out" <"$work/keys" >/dev/null 2>&1 &
+    pid=$!
+    exec 5>"$work/keys"
+    [ -z "${2:-}" ] || { until_seen 'Enter the number' && printf '10 42 y\r' >&5; }
+}
+# until_seen TEXT: true once the screen shows TEXT, false if the run ends or 10 s pass first.
+until_seen() {
+    tries=0
+    until grep -q "$1" "$out"; do
+        kill -0 "$pid" 2>/dev/null && [ $tries -lt 50 ] || return 1
+        sleep 0.2
+        tries=$((tries + 1))
+    done
+}
+# The report, then the notice, and still running a second later.
+waits() { until_seen 'Press Enter to close this window.' && grep -q 'Quick Sort count' "$out" && sleep 1 && kill -0 "$pid"; }
+# The report, and the run ended with status 0 within 10 s.
+ended() { ! until_seen 'no such text' && ! kill -0 "$pid" 2>/dev/null && wait "$pid" && grep -q 'Quick Sort count' "$out"; }
+# The same, without the notice.
+ended_at_once() { ended && ! grep -q 'Press Enter' "$out"; }
 
 case $name in
 ends-before-count | ends-before-seed | ends-before-answer)
@@ -72,18 +101,26 @@ endless-bad-answers)
     expect 1 "could not write standard output"
     ;;
 closed-pipe)
-    # A pipe whose reader has already gone, so the first write finds it closed;
-    # and SIGPIPE ignored, as some parents leave it, which must not change the outcome.
-    trap '' PIPE
+    # A pipe whose reader has already gone, so the first write finds it closed.
     mkfifo "$work/pipe"
     exec 3<>"$work/pipe" 4>"$work/pipe" 3<&-
-    echo '5000 1 y' | "$@" >&4 2>"$err"
-    status=$?
     case "$*" in
     # Windows has no SIGPIPE: the failed write is reported.
-    *.exe) expect 1 "could not write standard output" ;;
-    # Killed by SIGPIPE, silently, as cat or seq would be.
-    *) expect 141 "" ;;
+    *.exe)
+        echo '5000 1 y' | "$@" >&4 2>"$err"
+        status=$?
+        expect 1 "could not write standard output"
+        ;;
+    # SIGPIPE left as the parent set it: by default it ends the run silently;
+    # ignored, the failed write is reported.
+    *)
+        echo '5000 1 y' | env --default-signal=PIPE "$@" >&4 2>"$err"
+        status=$?
+        expect 141 ""
+        echo '5000 1 y' | env --ignore-signal=PIPE "$@" >&4 2>"$err"
+        status=$?
+        expect 1 "could not write standard output"
+        ;;
     esac
     ;;
 long-run)
@@ -118,6 +155,24 @@ few-writes)
     expect 0 ""
     writes=$(grep -c '</dev/null>' "$work/calls")
     [ "$writes" -le "$most" ] || fail "$writes writes to standard output, expected at most $most"
+    ;;
+console)
+    # Windows only. In a terminal of its own (script's), wine's console is that
+    # terminal. Started alone on it, the program waits for Enter after the
+    # report, though the line end of the answers is still in its input; through
+    # cmd, or with its input from a file, it is not alone or not on the console,
+    # and ends at once.
+    printf '10 42 y\n' >"$work/answers"
+    for last; do :; done
+    emulator=$(echo "$*" | sed 's/ [^ ]*$//')
+    terminal "$*" type
+    waits || fail "alone on its console, it ended without waiting for Enter"
+    printf '\r' >&5
+    ended || fail "Enter did not end the wait"
+    terminal "$emulator cmd /c 'Z:$(echo "$last" | tr / '\\')'" type
+    ended_at_once || fail "started through cmd, it waited"
+    terminal "$* <$work/answers"
+    ended_at_once || fail "with input from a file, it waited"
     ;;
 *)
     fail "no such case"
