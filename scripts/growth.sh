@@ -1,25 +1,39 @@
 #!/usr/bin/env bash
-# Runs the optimised sort-compare for counts 0, 100, ... 5000 with one seed,
-# writes the three counts to docs/growth.csv and draws docs/growth.svg.
+# The counts of the optimised sort-compare for n = 0, 100, ... 5000, seed 1.
+#   scripts/growth.sh        writes them to docs/growth.csv and draws docs/growth.svg from it
+#   scripts/growth.sh check  fails unless docs/growth.csv holds the counts the program
+#                            gives now and docs/growth.svg was drawn from that file
+# The chart records the checksum of the data it was drawn from, so the check
+# needs no gnuplot, and a newer gnuplot's bytes change nothing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-
-seed=1
-scripts/need.sh gnuplot=gnuplot-nox
+mode=${1:-draw}
+if [ $# -gt 1 ] || { [ "$mode" != draw ] && [ "$mode" != check ]; }; then
+  echo "usage: scripts/growth.sh [check]" >&2
+  exit 2
+fi
 
 cmake --preset release >/dev/null
 cmake --build --preset release --target sort-compare >/dev/null
 program=build/release/app/sort-compare
-
 # The counts are the numbers after "count: " in the last three lines.
-{
+counts() {
   echo "n,insertion,merge,quick"
   for n in $(seq 0 100 5000); do
-    counts=$(printf '%s\n%s\nn\n' "$n" "$seed" | "$program" | sed -n 's/^.* Sort count: //p' | paste -sd, -)
-    echo "$n,$counts"
+    echo "$n,$(printf '%s\n1\nn\n' "$n" | "$program" | sed -n 's/^.* Sort count: //p' | paste -sd, -)"
   done
-} > docs/growth.csv
+}
+stamp() { echo "<!-- drawn from docs/growth.csv, sha256 $(sha256sum docs/growth.csv | cut -d' ' -f1) -->"; }
 
+if [ "$mode" = check ]; then
+  counts | cmp -s - docs/growth.csv || { echo "growth: docs/growth.csv is not current: run scripts/growth.sh" >&2; exit 1; }
+  grep -qxF "$(stamp)" docs/growth.svg || { echo "growth: docs/growth.svg was not drawn from docs/growth.csv: run scripts/growth.sh" >&2; exit 1; }
+  echo "growth: docs/growth.csv is current and docs/growth.svg was drawn from it"
+  exit 0
+fi
+
+scripts/need.sh gnuplot=gnuplot-nox
+counts >docs/growth.csv
 gnuplot <<'PLOT'
 set terminal svg size 820,520 dynamic font "sans,13" background "white"
 set output "docs/growth.svg"
@@ -41,4 +55,5 @@ plot "docs/growth.csv" using 1:2 skip 1 with points pt 7 ps 0.6 lc rgb "#c0392b"
      "docs/growth.csv" using 1:4 skip 1 with points pt 9 ps 0.7 lc rgb "#1e8449" title "quick sort: elements examined", \
      x * log2(x) with lines dt 2 lw 1.5 lc rgb "#555555" title "n log2 n"
 PLOT
+sed -i "1a $(stamp)" docs/growth.svg
 echo "wrote docs/growth.csv and docs/growth.svg"
