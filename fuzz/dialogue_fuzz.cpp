@@ -10,7 +10,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     std::string out;
-    const std::string broken = run_and_check(std::string(reinterpret_cast<const char*>(data), size), out);
+    std::string err;
+    const std::string broken = run_and_check(std::string(reinterpret_cast<const char*>(data), size), out, err);
     if (!broken.empty()) {
         std::fprintf(stderr, "invariant broken: %s\n", broken.c_str());
         std::abort();

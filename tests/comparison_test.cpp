@@ -14,6 +14,7 @@ namespace {
 
 const std::string count_prompt = "Enter the number of values to generate and sort, between 1 and 5000: \n";
 const std::string seed_prompt = "Enter an integer seed value: \n";
+const std::string seed_rule = "Please type a whole number from -2147483648 to 2147483647.\n";
 
 // The output up to the last prompt, or to the end of the unsorted listing, after
 // the given numbers of rejected counts and seeds; run_and_check vouches for the rest.
@@ -25,7 +26,7 @@ std::string transcript(int count, int seed, bool listed, int bad_counts = 0, int
     }
     text += count_prompt;
     for (int i = 0; i < bad_seeds; ++i) {
-        text += seed_prompt + "Please type a whole number from -2147483648 to 2147483647.\n";
+        text += seed_prompt + seed_rule;
     }
     text += seed_prompt + "Print the values?(y/n): \n";
     // This runtime's rand() values for the seed, drawn apart from the program.
@@ -37,24 +38,32 @@ std::string transcript(int count, int seed, bool listed, int bad_counts = 0, int
 
 TEST(Dialogue, AnswersDecideTheTranscript)
 {
+    const std::string ended = "sort-compare: input ended before ";
     const struct {
         const char* input;
-        std::string expected;
+        std::string expected;  // the whole output of a failed run, the start of the rest
+        std::string error;
     } dialogues[] = {
-        {"10 7 Y", transcript(10, 7, false)},
-        {"10 7 yes", transcript(10, 7, true)},
-        {"0 1 y", transcript(0, 1, true)},
-        {"2 99 y", transcript(2, 99, true)},
-        {"5000 -2147483648 y", transcript(5000, -2147483648, true)},
-        {"+0005 2147483647 n", transcript(5, 2147483647, false)},
+        {"10 7 Y", transcript(10, 7, false), ""},
+        {"10 7 yes", transcript(10, 7, true), ""},
+        {"0 1 y", transcript(0, 1, true), ""},
+        {"2 99 y", transcript(2, 99, true), ""},
+        {"5000 -2147483648 y", transcript(5000, -2147483648, true), ""},
+        {"+0005 2147483647 n", transcript(5, 2147483647, false), ""},
         // Rejected answers are explained, their line dropped, and the question asked again.
         {"abc\n12abc\n-1\n5001\n99999999999999999999 ignored\n- 5\n+\n3 2147483648\n-2147483649\nx\n1 n",
-         transcript(3, 1, false, 7, 3)},
+         transcript(3, 1, false, 7, 3), ""},
+        {" \n", count_prompt, ended + "the number of values was given\n"},
+        {"5 x", count_prompt + seed_prompt + seed_rule + seed_prompt, ended + "the seed was given\n"},
+        {"5 1 \n", transcript(5, 1, false), ended + "the answer to whether to print the values was given\n"},
     };
     for (const auto& dialogue : dialogues) {
         std::string out;
-        EXPECT_EQ(run_and_check(dialogue.input, out), "") << dialogue.input;
-        EXPECT_EQ(out.substr(0, dialogue.expected.size()), dialogue.expected) << dialogue.input;
+        std::string err;
+        EXPECT_EQ(run_and_check(dialogue.input, out, err), "") << dialogue.input;
+        EXPECT_EQ(err, dialogue.error) << dialogue.input;
+        EXPECT_EQ(dialogue.error.empty() ? out.substr(0, dialogue.expected.size()) : out, dialogue.expected)
+            << dialogue.input;
     }
 }
 

@@ -22,11 +22,15 @@ inline long long inversions(const std::vector<int>& values)
     return pairs;
 }
 
-// Elements a top-down merge sort writes back for m values:
-// M(m) = M(ceil(m/2)) + M(floor(m/2)) + m, M(0) = M(1) = 0.
-inline int merge_writes(int m)
+// Elements a top-down merge sort writes back for m values, in closed form:
+// m * ceil(log2 m) - 2^ceil(log2 m) + m, and 0 for m <= 1.
+inline long long merge_writes(long long m)
 {
-    return m <= 1 ? 0 : merge_writes((m + 1) / 2) + merge_writes(m / 2) + m;
+    int levels = 0;
+    while ((1LL << levels) < m) {
+        ++levels;
+    }
+    return m <= 1 ? 0 : m * levels - (1LL << levels) + m;
 }
 
 // A quick sort of n values with the first as pivot examines all n at the top,
@@ -52,19 +56,19 @@ inline std::string listing(const std::vector<int>& values)
 }
 
 // Runs one whole dialogue in memory with input as standard input, leaves its
-// standard output in output, and returns what is wrong with the run, or ""
+// standard output in out and its standard error in err, and returns what is wrong with the run, or ""
 // when nothing is: status 0 exactly when the report ends the output and
 // standard error is empty; a failed run lists and reports nothing and says why
 // as "sort-compare: ..."; a listed run's listings and counts agree with its
 // values and the independent counts above.
-inline std::string run_and_check(const std::string& input, std::string& out)
+inline std::string run_and_check(const std::string& input, std::string& out, std::string& err)
 {
     std::istringstream in(input);
     std::ostringstream out_stream;
     std::ostringstream err_stream;
     const int status = run_comparison(in, out_stream, err_stream);
     out = out_stream.str();
-    const std::string err = err_stream.str();
+    err = err_stream.str();
     const std::size_t report = out.find("Insertion Sort count: ");
     const std::size_t listed = out.find("Unsorted array: \n");
     if (status != 0) {
@@ -88,7 +92,7 @@ inline std::string run_and_check(const std::string& input, std::string& out)
     std::sort(sorted.begin(), sorted.end());
     const std::string expected = "Unsorted array: \n" + listing(values) + "\n\n\nSorted array: \n" + listing(sorted) +
                                  "\n\n\nInsertion Sort count: " + std::to_string(inversions(values)) +
-                                 "\nMerge Sort count: " + std::to_string(merge_writes(static_cast<int>(values.size()))) +
+                                 "\nMerge Sort count: " + std::to_string(merge_writes(static_cast<long long>(values.size()))) +
                                  "\nQuick Sort count: " + std::to_string(quick) + "\n";
     const bool agree = out.compare(listed, std::string::npos, expected) == 0 && values.size() <= MAX &&
                        plausible_quick_count(values, quick) &&
