@@ -9,5 +9,6 @@
 // asked for again. Each prompt is flushed before its answer is read; the rest
 // is flushed once, at the end. Returns 0 after the report; returns 1 with a
 // message on err when input ends or fails before all three answers are in, or
-// when out could not be written.
+// when out could not be written. Everything written to out has been flushed
+// before anything is written to err, so err needs no tie to out.
 int run_comparison(std::istream& in, std::ostream& out, std::ostream& err);

@@ -33,7 +33,9 @@ check() {
 }
 
 # terminal COMMAND [type]: runs COMMAND in a terminal of its own, whose screen
-# goes to $out, and types the answers on one line once it asks.
+# goes to $out, and types the answers on one line once it asks. wine's console
+# can miss the first keys typed while it starts, until the next ones come: so
+# the line end comes on its own.
 terminal() {
     exec 5>&-
     rm -f "$work/keys"
@@ -42,20 +44,20 @@ terminal() {
     script -qfec "$1" "$out" <"$work/keys" >/dev/null 2>&1 &
     pid=$!
     exec 5>"$work/keys"
-    [ -z "${2:-}" ] || { until_seen 'Enter the number' && printf '10 42 y\r' >&5; }
+    [ -z "${2:-}" ] || { until_seen 'Enter the number' && sleep 1 && printf '10 42 y' >&5 && sleep 1 && printf '\r' >&5; }
 }
-# until_seen TEXT: true once the screen shows TEXT, false if the run ends or 10 s pass first.
+# until_seen TEXT: true once the screen shows TEXT, false if the run ends or 20 s pass first.
 until_seen() {
     tries=0
     until grep -q "$1" "$out"; do
-        kill -0 "$pid" 2>/dev/null && [ $tries -lt 50 ] || return 1
+        kill -0 "$pid" 2>/dev/null && [ $tries -lt 100 ] || return 1
         sleep 0.2
         tries=$((tries + 1))
     done
 }
 # The report, then the notice, and still running a second later.
 waits() { until_seen 'Press Enter to close this window.' && grep -q 'Quick Sort count' "$out" && sleep 1 && kill -0 "$pid"; }
-# The report, and the run ended with status 0 within 10 s.
+# The report, and the run ended with status 0 within 20 s.
 ended() { ! until_seen 'no such text' && ! kill -0 "$pid" 2>/dev/null && wait "$pid" && grep -q 'Quick Sort count' "$out"; }
 # The same, without the notice.
 ended_at_once() { ended && ! grep -q 'Press Enter' "$out"; }
