@@ -24,21 +24,26 @@ struct NumberQuestion {
 
 const NumberQuestion count_question{
     "Enter the number of values to generate and sort, between 1 and 5000: ",
-    "Please type a whole number from 0 to 5000.", "the number of values", 0, MAX};
+    "Please type a whole number from 0 to 5000.",
+    "the number of values",
+    0,
+    MAX,
+};
 
 const NumberQuestion seed_question{
     "Enter an integer seed value: ",
-    "Please type a whole number from -2147483648 to 2147483647.", "the seed", INT_MIN, INT_MAX};
+    "Please type a whole number from -2147483648 to 2147483647.",
+    "the seed",
+    INT_MIN,
+    INT_MAX,
+};
 
 const char* const choice_prompt = "Print the values?(y/n): ";
 
 // ended covers a read error too: the stream's state tells the two apart.
 enum class Reading { accepted, rejected, ended };
 
-bool is_end(int c)
-{
-    return std::istream::traits_type::eq_int_type(c, std::istream::traits_type::eof());
-}
+bool is_end(int c) { return std::istream::traits_type::eq_int_type(c, std::istream::traits_type::eof()); }
 
 // Reads one blank-delimited word and accepts it only if it is a whole number
 // (an optional sign, then digits) from lowest to highest. The word is taken a
@@ -99,8 +104,7 @@ bool flushed(std::ostream& out, std::ostream& err)
 
 // Asks until an answer is accepted. False, with a message on err, when input
 // ends or fails first, or when out cannot be written.
-bool ask_number(std::istream& in, std::ostream& out, std::ostream& err,
-                const NumberQuestion& question, int& value)
+bool ask_number(std::istream& in, std::ostream& out, std::ostream& err, const NumberQuestion& question, int& value)
 {
     for (;;) {
         if (!flushed(out << question.prompt << '\n', err)) {
@@ -137,8 +141,8 @@ int run_comparison(std::istream& in, std::ostream& out, std::ostream& err)
     int count = 0;
     int seed = 0;
     char answer = 0;
-    if (!ask_number(in, out, err, count_question, count) ||
-        !ask_number(in, out, err, seed_question, seed) || !ask_choice(in, out, err, answer)) {
+    if (!ask_number(in, out, err, count_question, count) || !ask_number(in, out, err, seed_question, seed) ||
+        !ask_choice(in, out, err, answer)) {
         return 1;
     }
     const bool listing = answer == 'y';

@@ -46,10 +46,11 @@ private:
     char held_ = 0;
 };
 
-// Standard output in one large block per flush. A Windows console gets no
-// buffering from the C runtime, and its text mode splits every block into
-// small writes, so there the line ends become \r\n here and the descriptor
-// is switched to binary.
+// Standard output in one large block per flush. On Windows the line ends
+// become \r\n here and the descriptor is switched to binary: the C runtime's
+// text mode cuts every block into 2 KB writes. Fully buffered C stdio under
+// std::cout was measured instead: under wine, the listed 5000-value run made
+// 62 writes to a terminal rather than 19, and took 130 ms rather than 104.
 class StdoutBuffer : public std::streambuf {
 public:
     StdoutBuffer()
@@ -126,10 +127,10 @@ bool alone_on_console()
 // hold the end of a line of answers, which must not end the wait.
 void wait_for_enter()
 {
-    const HANDLE console_out = CreateFileA("CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_WRITE, nullptr,
-                                           OPEN_EXISTING, 0, nullptr);
-    const HANDLE console_in = CreateFileA("CONIN$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                                          OPEN_EXISTING, 0, nullptr);
+    const HANDLE console_out =
+        CreateFileA("CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+    const HANDLE console_in =
+        CreateFileA("CONIN$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     const char notice[] = "Press Enter to close this window.\r\n";
     DWORD done = 0;
     WriteConsoleA(console_out, notice, sizeof notice - 1, &done, nullptr);

@@ -62,8 +62,10 @@ int main(int argc, char **argv)
     const int warmup = argc > 2 ? atoi(argv[2]) : -1;
     const int commands = (argc - 4) / 2;
     if (argc < 6 || argc % 2 != 0 || runs < 1 || warmup < 0 || commands > MAX_COMMANDS) {
-        fprintf(stderr, "usage: run-timer RUNS WARMUP INPUT OUTPUT COMMAND [OUTPUT COMMAND]...\n"
-                        "(RUNS at least 1, WARMUP at least 0, at most %d commands)\n", MAX_COMMANDS);
+        fprintf(stderr,
+                "usage: run-timer RUNS WARMUP INPUT OUTPUT COMMAND [OUTPUT COMMAND]...\n"
+                "(RUNS at least 1, WARMUP at least 0, at most %d commands)\n",
+                MAX_COMMANDS);
         return 2;
     }
     const char *outputs[MAX_COMMANDS];

@@ -6,19 +6,16 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <string>
 #include <numeric>
 #include <random>
+#include <string>
 #include <vector>
 
 namespace {
 
 using Sort = int (*)(int* values, int low, int high);
 
-int insertion_range(int* values, int low, int high)
-{
-    return insertion_sort(values + low, high - low + 1);
-}
+int insertion_range(int* values, int low, int high) { return insertion_sort(values + low, high - low + 1); }
 
 enum Shape { random_values, ascending, descending, all_equal };
 
@@ -55,8 +52,8 @@ void run(benchmark::State& state, Sort sort, Shape shape)
     state.counters["operations"] = operations;
     if (operations > 0) {
         // Seconds per operation: the report prints it with an SI prefix (n, p).
-        state.counters["time_per_op"] = benchmark::Counter(
-            operations, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+        state.counters["time_per_op"] =
+            benchmark::Counter(operations, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
     }
 }
 
@@ -69,10 +66,12 @@ void register_all()
     const struct {
         const char* name;
         Shape shape;
-    } shapes[] = {{"random", random_values}, {"ascending", ascending}, {"descending", descending}, {"equal", all_equal}};
+    } shapes[] = {
+        {"random", random_values}, {"ascending", ascending}, {"descending", descending}, {"equal", all_equal}};
     for (const auto& sort : sorts) {
         for (const auto& shape : shapes) {
-            benchmark::RegisterBenchmark((std::string(sort.name) + "/" + shape.name).c_str(), run, sort.sort, shape.shape)
+            benchmark::RegisterBenchmark((std::string(sort.name) + "/" + shape.name).c_str(), run, sort.sort,
+                                         shape.shape)
                 ->Arg(100)
                 ->Arg(1000)
                 ->Arg(MAX);

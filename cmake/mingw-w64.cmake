@@ -17,5 +17,5 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
 
 # Tests run under wine, in a wine prefix of the build's own; GoogleTest is built from its sources.
-set(CMAKE_CROSSCOMPILING_EMULATOR env WINEDEBUG=-all WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix ${WINE})
+set(CMAKE_CROSSCOMPILING_EMULATOR env WINEDEBUG=-all WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix sh ${CMAKE_CURRENT_LIST_DIR}/wine-run.sh ${WINE})
 set(GOOGLETEST_SOURCE_DIR /usr/src/googletest CACHE PATH "")

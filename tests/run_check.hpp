@@ -78,8 +78,9 @@ inline std::string run_and_check(const std::string& input, std::string& out, std
     long long quick = -1;
     int used = 0;
     if (!err.empty() || report == std::string::npos ||
-        std::sscanf(out.c_str() + report, "Insertion Sort count: %*d\nMerge Sort count: %*d\nQuick Sort count: %lld\n%n",
-                    &quick, &used) != 1 ||
+        std::sscanf(out.c_str() + report,
+                    "Insertion Sort count: %*d\nMerge Sort count: %*d\nQuick Sort count: %lld\n%n", &quick,
+                    &used) != 1 ||
         report + static_cast<std::size_t>(used) != out.size()) {
         return "a run that succeeds ends with the three report lines and no message";
     }
@@ -90,10 +91,11 @@ inline std::string run_and_check(const std::string& input, std::string& out, std
     const std::vector<int> values{std::istream_iterator<int>(text), std::istream_iterator<int>()};
     std::vector<int> sorted = values;
     std::sort(sorted.begin(), sorted.end());
-    const std::string expected = "Unsorted array: \n" + listing(values) + "\n\n\nSorted array: \n" + listing(sorted) +
-                                 "\n\n\nInsertion Sort count: " + std::to_string(inversions(values)) +
-                                 "\nMerge Sort count: " + std::to_string(merge_writes(static_cast<long long>(values.size()))) +
-                                 "\nQuick Sort count: " + std::to_string(quick) + "\n";
+    const std::string expected =
+        "Unsorted array: \n" + listing(values) + "\n\n\nSorted array: \n" + listing(sorted) +
+        "\n\n\nInsertion Sort count: " + std::to_string(inversions(values)) +
+        "\nMerge Sort count: " + std::to_string(merge_writes(static_cast<long long>(values.size()))) +
+        "\nQuick Sort count: " + std::to_string(quick) + "\n";
     const bool agree = out.compare(listed, std::string::npos, expected) == 0 && values.size() <= MAX &&
                        plausible_quick_count(values, quick) &&
                        std::all_of(values.begin(), values.end(), [](int v) { return v >= 1 && v <= 100000; });

@@ -1,5 +1,5 @@
-#include "run_check.hpp"
 #include "sorting.hpp"
+#include "run_check.hpp"
 
 #include <gtest/gtest.h>
 
@@ -54,7 +54,7 @@ const Input inputs[] = {
     {"descending", run_of(10, 10, -1), 54},
     {"all_equal", run_of(MAX, 9, 0), MAX},
     // MAX - 1 levels of quick sort recursion: the deepest the program goes.
-    {"descending_max", run_of(MAX, MAX, -1), MAX * (MAX + 1) / 2 - 1},
+    {"descending_max", run_of(MAX, MAX, -1), (MAX + 1) * MAX / 2 - 1},
     {"scrambled", run_of(300, 0, 37, 81), -1},
     {"extremes", {INT32_MAX, INT32_MIN, 0, -1, INT32_MAX, INT32_MIN}, -1},
 };
