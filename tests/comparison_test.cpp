@@ -1,14 +1,9 @@
-#include "comparison.hpp"
 #include "run_check.hpp"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdlib>
-#include <sstream>
 #include <stdexcept>
-#include <string>
-#include <vector>
 
 namespace {
 
