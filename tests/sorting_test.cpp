@@ -71,7 +71,7 @@ TEST_P(EverySort, SortsItsRangeAloneAndCountsItsWork)
     EXPECT_TRUE(std::equal(sorted.begin(), sorted.end(), array.begin() + low));
     EXPECT_EQ(std::count(array.begin(), array.end(), -999), low + 4);
     const long long expected = sort.expected(input);
-    EXPECT_TRUE(expected >= 0 ? count == expected : plausible_quick_count(input.values.size(), count)) << count;
+    EXPECT_TRUE(expected >= 0 ? count == expected : plausible_quick_count(input.values, count)) << count;
 }
 
 INSTANTIATE_TEST_SUITE_P(Inputs, EverySort, testing::Combine(testing::ValuesIn(sorts), testing::ValuesIn(inputs)),
