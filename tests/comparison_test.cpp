@@ -53,8 +53,7 @@ TEST(Dialogue, AnswersDecideTheTranscript)
         {"5 1 \n", transcript(5, 1, false), ended + "the answer to whether to print the values was given\n"},
     };
     for (const auto& dialogue : dialogues) {
-        std::string out;
-        std::string err;
+        std::string out, err;
         EXPECT_EQ(run_and_check(dialogue.input, out, err), "") << dialogue.input;
         EXPECT_EQ(err, dialogue.error) << dialogue.input;
         EXPECT_EQ(dialogue.error.empty() ? out.substr(0, dialogue.expected.size()) : out, dialogue.expected)

@@ -8,12 +8,10 @@
 
 namespace {
 
-using Values = std::vector<int>;
-
 // n values: first, first + step, first + 2 * step, ..., each taken modulo modulus.
-Values run_of(int n, int first, int step, int modulus = INT32_MAX)
+std::vector<int> run_of(int n, int first, int step, int modulus = INT32_MAX)
 {
-    Values values(static_cast<std::size_t>(n));
+    std::vector<int> values(static_cast<std::size_t>(n));
     std::generate(values.begin(), values.end(), [&] { return std::exchange(first, first + step) % modulus; });
     return values;
 }
@@ -21,7 +19,7 @@ Values run_of(int n, int first, int step, int modulus = INT32_MAX)
 // The quick count where a worked example or a closed form knows it; -1 leaves it to its bounds.
 struct Input {
     const char* name;
-    Values values;
+    std::vector<int> values;
     long long quick;
 };
 
@@ -61,12 +59,12 @@ TEST_P(EverySort, SortsItsRangeAloneAndCountsItsWork)
     const auto& [sort, input] = GetParam();
     const auto n = static_cast<int>(input.values.size());
     const int low = n + 4 < MAX ? 4 : 0;  // merge's scratch ends at MAX
-    Values array(static_cast<std::size_t>(low + n + 4), -999);
+    std::vector<int> array(static_cast<std::size_t>(low + n + 4), -999);
     std::copy(input.values.begin(), input.values.end(), array.begin() + low);
 
     const int count = sort.run(array.data(), low, low + n - 1);
 
-    Values sorted = input.values;
+    std::vector<int> sorted = input.values;
     std::sort(sorted.begin(), sorted.end());
     EXPECT_TRUE(std::equal(sorted.begin(), sorted.end(), array.begin() + low));
     EXPECT_EQ(std::count(array.begin(), array.end(), -999), low + 4);
