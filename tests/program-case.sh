@@ -24,7 +24,7 @@ check() {
 # miss the first keys typed while it starts, until the next ones come: so the
 # line end comes a second later, on its own.
 on_console() {
-    rm -f "$work/keys" && mkfifo "$work/keys"
+    rm -f "$work/keys" "$out" && mkfifo "$work/keys"  # nothing on the screen from an earlier run
     script -qfec "$1" "$out" <"$work/keys" >/dev/null 2>&1 &
     pid=$!
     exec 5>"$work/keys"
@@ -33,7 +33,7 @@ on_console() {
 # shows TEXT: true once the screen shows TEXT; false if the run ends or 20 s pass first.
 shows() {
     tries=100
-    until grep -q "$1" "$out"; do
+    until grep -qs "$1" "$out"; do
         [ $((tries -= 1)) -gt 0 ] && kill -0 "$pid" 2>/dev/null && sleep 0.2 || return 1
     done
 }
