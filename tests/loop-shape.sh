@@ -6,7 +6,7 @@
 # the loop wait on that store at every step.
 # usage: loop-shape.sh OBJDUMP OBJECT
 "$1" -d --no-show-raw-insn "$2" | awk '
-/^[0-9a-f]+ <.*insertion_sort.*>:$/ { inside = 1; next }
+/^[0-9a-f]+ <.*>:$/ { inside = /insertion_sort/; next }  # that function alone
 !inside || !/:\t/ { next }
 {
     split($0, field, "\t")
