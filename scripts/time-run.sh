@@ -38,9 +38,8 @@ cmake --preset "$wine_preset" >/dev/null
 cmake --build --preset "$wine_preset" --target sort-compare >/dev/null
 export WINEPREFIX="$PWD/build/$wine_preset/wineprefix"
 wine=$(wine_of "$wine_preset")
-[ -d "$WINEPREFIX" ] || "$wine" wineboot --init
-# A wine server that outlives each run, so that no run pays for starting it.
-"${wine%/*}/wineserver" -p10
+# The prefix and a wine server that outlives each run, so that no run pays for starting it.
+sh cmake/wine-run.sh "$wine" wineboot
 program="$wine build/$wine_preset/app/sort-compare.exe"
 echo "$program, 5000 values listed, $runs runs each, taking turns: /dev/null, then a regular file"
 "$timer" "$runs" 5 "$out/answers-5000-y" /dev/null "$program" "$out/listing.txt" "$program"

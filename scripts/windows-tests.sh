@@ -34,7 +34,8 @@ for preset in windows windows64; do
     echo "windows: $preset: $wine cannot start here, so its suite does not run"
     continue
   fi
-  WINEPREFIX="$PWD/build/$preset/wineprefix" $wine wineboot --init
+  # The prefix and a lasting server before the suite (cmake/wine-run.sh).
+  WINEPREFIX="$PWD/build/$preset/wineprefix" sh cmake/wine-run.sh "$wine" wineboot
   ctest --preset $preset
   ran+=("$preset ($(ctest --preset $preset -N | sed -n 's/^Total Tests: //p') tests)")
 done
