@@ -53,8 +53,7 @@ for preset in windows windows64; do
       fail "$folder/$text has lines without CRLF"
   done
   echo "release: $folder.zip holds sort-compare.exe, README.txt and LICENSE.txt, the text with CRLF"
+  [ $preset != "$wine_preset" ] || runnable=("$folder.zip" "$work/$arch/$folder/sort-compare.exe")
 done
-arch=$([ $wine_preset = windows ] && echo win32 || echo win64)
 export WINEPREFIX="$PWD/build/$wine_preset/wineprefix"
-check_run "sort-compare.exe from sort-compare-$version-$arch.zip" \
-  "$(wine_of $wine_preset)" "$work/$arch/sort-compare-$version-$arch/sort-compare.exe"
+check_run "sort-compare.exe from ${runnable[0]}" "$(wine_of $wine_preset)" "${runnable[1]}"
