@@ -10,6 +10,7 @@
 #include <istream>
 #include <limits>
 #include <ostream>
+#include <sstream>
 #include <vector>
 
 namespace {
@@ -134,7 +135,22 @@ bool ask_choice(std::istream& in, std::ostream& out, std::ostream& err, char& an
     return true;
 }
 
+const NumberQuestion& question_of(Question question)
+{
+    return question == Question::count ? count_question : seed_question;
+}
+
 }  // namespace
+
+const char* rule_of(Question question) { return question_of(question).rule; }
+
+bool accepts(Question question, const std::string& answer, int& value)
+{
+    std::istringstream in(answer);
+    const NumberQuestion& asked = question_of(question);
+    return read_whole_number(in, asked.lowest, asked.highest, value) == Reading::accepted &&
+           is_end((in >> std::ws).peek());
+}
 
 int run_comparison(std::istream& in, std::ostream& out, std::ostream& err)
 {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <iosfwd>
+#include <string>
 
 // Asks for a count (0 to MAX), a seed and whether to list the values, reading
 // the answers from in and writing prompts, listings and the report to out.
@@ -12,3 +13,14 @@
 // when out could not be written. Everything written to out has been flushed
 // before anything is written to err, so err needs no tie to out.
 int run_comparison(std::istream& in, std::ostream& out, std::ostream& err);
+
+// The two questions answered with a whole number.
+enum class Question { count, seed };
+
+// What question accepts, in the words the dialogue uses when it refuses an answer.
+const char* rule_of(Question question);
+
+// True when answer holds exactly one word, blanks around it allowed, that the
+// dialogue would accept for question; value then holds it. The dialogue
+// applies the same rule to each word it reads.
+bool accepts(Question question, const std::string& answer, int& value);

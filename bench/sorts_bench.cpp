@@ -1,6 +1,8 @@
 // Time per counted operation for each sort, size and data shape. The copy of
 // the input into the work array is timed with the sort; it is a small memcpy
-// beside any sort of the same data.
+// beside any sort of the same data. Then whole runs in memory, as the browser
+// page makes them, to set its times against.
+#include "comparison.hpp"
 #include "sorting.hpp"
 
 #include <benchmark/benchmark.h>
@@ -8,6 +10,7 @@
 #include <algorithm>
 #include <numeric>
 #include <random>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -79,11 +82,24 @@ void register_all()
     }
 }
 
+// One run_comparison on string streams, as the page calls it.
+void whole_run(benchmark::State& state, const char* answers)
+{
+    for (auto _ : state) {
+        std::istringstream in(answers);
+        std::ostringstream out;
+        benchmark::DoNotOptimize(run_comparison(in, out, out));
+        benchmark::DoNotOptimize(out.str().size());
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
     register_all();
+    benchmark::RegisterBenchmark("run_comparison/5000-listed", whole_run, "5000\n1\ny\n");
+    benchmark::RegisterBenchmark("run_comparison/5000-unlisted", whole_run, "5000\n1\nn\n");
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -1,0 +1,49 @@
+// Puts the page together as one file: the template with its style, the
+// program's WebAssembly as base64, the chart library, emscripten's loader and
+// the page's script inlined, the notices of what it carries, and a
+// Content-Security-Policy that allows exactly these scripts and this style,
+// by their hashes, and no request at all.
+// usage: node assemble.mjs OUTPUT LOADER_JS PROGRAM_WASM LICENSE MUSL_COPYRIGHT
+import {createHash} from 'node:crypto';
+import {readFileSync, writeFileSync} from 'node:fs';
+
+const [output, loader, wasm, licence, muslCopyright] = process.argv.slice(2);
+const here = new URL('.', import.meta.url);
+const read = (path) => readFileSync(path, 'utf8');
+const local = (path) => read(new URL(path, here));
+const uplot = 'node_modules/uplot/';
+
+const escape = (text) => text.replace(/&/g, '&amp;').replace(/</g, '&lt;').replace(/>/g, '&gt;');
+const hash = (text) => `'sha256-${createHash('sha256').update(text).digest('base64')}'`;
+
+// The chart library last: the program can start while it is read.
+const scripts = [read(loader), local('page.js'), local(uplot + 'dist/uPlot.iife.min.js')];
+for (const script of scripts) {
+    if (/<\/script/i.test(script)) {
+        throw new Error('a script holds </script and would end its element early');
+    }
+}
+const style = local(uplot + 'dist/uPlot.min.css') + local('page.css');
+const policy = [
+    'default-src \'none\'',
+    'connect-src \'none\'',
+    `script-src ${scripts.map(hash).join(' ')} 'wasm-unsafe-eval'`,
+    `style-src ${hash(style)}`,
+    'img-src \'self\' data:',
+    'base-uri \'none\'',
+    'form-action \'none\'',
+].join('; ');
+
+const parts = {
+    policy,
+    style,
+    program: readFileSync(wasm).toString('base64'),
+    scripts: scripts.map((script) => `<script>${script}</script>`).join('\n'),
+    'sort-compare': escape(read(licence)),
+    uplot: escape(local(uplot + 'LICENSE')),
+    // The licence of musl as a whole, without its long list of authors.
+    musl: escape(read(muslCopyright).split('Authors/contributors include:')[0].trim()),
+};
+// A function, not a string, as the replacement: the scripts hold '$' patterns.
+const page = local('page.html').replace(/\{\{([a-z-]+)\}\}/g, (_, name) => parts[name]);
+writeFileSync(output, page);

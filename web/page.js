@@ -1,0 +1,250 @@
+// The page: the program's three questions as a form, its session as a
+// terminal would show it, and a chart of how its counts grow with the number
+// of values. Every answer is checked, and every run made, by the program's own
+// code, compiled to WebAssembly.
+'use strict';
+
+const orders = ['generated', 'ascending', 'descending'];
+const element = (id) => document.getElementById(id);
+const form = element('answers');
+const count = element('count');
+const seed = element('seed');
+const list = element('list');
+const order = element('order');
+const status = element('status');
+
+// The program's WebAssembly, carried in the page as base64 and given to
+// emscripten's loader directly: it would otherwise fetch it, which the page's
+// policy forbids.
+const program = (() => {
+    const text = element('program').textContent.trim();
+    const wasmBinary = Uint8Array.fromBase64?.(text) ?? Uint8Array.from(atob(text), (c) => c.charCodeAt(0));
+    return SortCompare({wasmBinary}).then((module) => {
+        // A string for the program, on its heap: an answer may be of any length.
+        const call = (f, text, ...rest) => {
+            const bytes = new TextEncoder().encode(text);
+            const at = module._malloc(bytes.length + 1);
+            module.HEAPU8.set(bytes, at);
+            module.HEAPU8[at + bytes.length] = 0;
+            try {
+                return module.UTF8ToString(f(...rest, at));
+            } finally {
+                module._free(at);
+            }
+        };
+        return {
+            run: (answers) => call(module._run_session, answers),
+            refusal: (question, answer) => call(module._refusal, answer, question),
+            counts: (n, seed, order) => {
+                const at = module._counts(n, seed, order) / 4;
+                return Array.from(module.HEAP32.subarray(at, at + 3));
+            },
+        };
+    });
+})();
+
+// Shows why a control's value is refused beside it, or clears that; true when it is accepted.
+function judge(control, why)
+{
+    element(control.id + '-rule').textContent = why;
+    control.setAttribute('aria-invalid', why ? 'true' : 'false');
+    return !why;
+}
+
+// Fills the form from the address, as a link to a run gives it; false, with
+// the reason beside the order, when it names an order that does not exist.
+function fromAddress()
+{
+    const asked = new URLSearchParams(location.search);
+    count.value = asked.get('count') ?? count.value;
+    seed.value = asked.get('seed') ?? seed.value;
+    // Taken as the program takes its third answer: its first character that is not blank.
+    list.checked = (asked.get('list') ?? '').trim().startsWith('y');
+    const wanted = asked.get('order') ?? 'generated';
+    if (!orders.includes(wanted)) {
+        return judge(order, `There is no order "${wanted}": choose generated, ascending or descending.`);
+    }
+    order.value = wanted;
+    return true;
+}
+
+let runs = 0;  // each run stops the chart fill of the one before
+
+async function run()
+{
+    const {run: session, refusal, counts} = await program;
+    const accepted = [judge(count, refusal(0, count.value)), judge(seed, refusal(1, seed.value))].every(Boolean);
+    if (!accepted || order.getAttribute('aria-invalid') === 'true') {
+        status.textContent = 'Not run: an answer was refused; the message beside it says what is accepted.' +
+            (element('session').textContent ? ' What is shown is the last run.' : '');
+        return;
+    }
+    const answers = {count: count.value, seed: seed.value, list: list.checked ? 'y' : 'n', order: order.value};
+    const started = performance.now();
+    const text = session(`${answers.count}\n${answers.seed}\n${answers.list}\n`);
+    document.body.dataset.runTime = performance.now() - started;
+    element('session').textContent = text;
+    history.replaceState(null, '', '?' + new URLSearchParams(answers));
+    const report = text.match(/count: \d+/g).map((line) => line.slice(7));
+    const n = parseInt(answers.count, 10);
+    status.textContent = `Ran ${n} values, seed ${parseInt(answers.seed, 10)}: insertion sort ${report[0]}, ` +
+        `merge sort ${report[1]}, quick sort ${report[2]}.`;
+    // The report first: the chart waits until it is on the screen, and until
+    // the page, whose chart library comes last, is whole.
+    const number = ++runs;
+    await Promise.all([painted(), loaded]);
+    fill(number, n, parseInt(answers.seed, 10), answers.order, counts);
+}
+
+// Yields to the browser until it has drawn a frame, and answered the user.
+const painted = () => new Promise((resolve) => requestAnimationFrame(() => setTimeout(resolve)));
+const loaded = new Promise((resolve) => addEventListener('DOMContentLoaded', resolve));
+
+const sizes = [1, ...Array.from({length: 40}, (_, i) => 125 * (i + 1))];
+const colours = ['#c0392b', '#2471a3', '#1e8449'];
+// The log axis's labels: the powers of ten alone, as 1, 10, ... 1k, ... 1M.
+const compact = (v) => Number.isInteger(Math.log10(v)) ? (v >= 1e6     ? v / 1e6 + 'M' :
+                                                              v >= 1e3 ? v / 1e3 + 'k' :
+                                                                         String(v)) :
+                                                         '';
+
+// Fills the chart and its table, a slice of at most about 20 ms a frame,
+// smallest sizes first: the sorts' code is then optimised by the time the
+// largest sizes come, and the page keeps answering.
+async function fill(runNumber, n, seedValue, orderName, counts)
+{
+    performance.mark('chart');
+    const points = [...sizes];
+    if (n >= 1 && !points.includes(n)) {
+        points.push(n);
+        points.sort((a, b) => a - b);
+    }
+    const progress = element('progress');
+    progress.max = points.length;
+    const body = element('points').tBodies[0];
+    body.replaceChildren();
+    element('chart-note').textContent = '';
+    element('progress-text').textContent = 'filling';
+    const generated = orderName === 'generated';
+    const plot = draw(n, generated);
+    const data = [[], [], [], []];
+    let zeros = 0;
+    while (data[0].length < points.length) {
+        const slice = performance.now();
+        do {
+            const size = points[data[0].length];
+            const row = [size, ...counts(size, seedValue, orders.indexOf(orderName))];
+            row.forEach((value, i) => data[i].push(value));
+            zeros += row.filter((value) => value === 0).length;
+            const cells = row.map((value) => Object.assign(document.createElement('td'), {textContent: value}));
+            if (size === n) {
+                cells[0].textContent += ' (your run)';
+            }
+            body.insertRow().append(...cells);
+        } while (data[0].length < points.length && performance.now() - slice < 20);
+        progress.value = data[0].length;
+        element('progress-text').textContent = `${data[0].length} of ${points.length} sizes`;
+        plot.real = data;
+        // A log scale has no 0: such counts sit on its floor, 1, and the note says so.
+        const shown = data.map((values, i) => i === 0 ? values : values.map((value) => Math.max(value, 1)));
+        const curve = (f) => data[0].map((x) => x > 1 ? f(x) : null);
+        const expected = generated ? [curve((x) => x * (x - 1) / 4), curve((x) => x * Math.log2(x))] : [];
+        plot.setData([...shown, ...expected]);
+        await painted();
+        if (runNumber !== runs) {
+            return;
+        }
+    }
+    element('progress-text').textContent =
+        `done: ${points.length} sizes, values ${generated ? 'as generated' : 'in ' + orderName + ' order'}`;
+    element('chart-note').textContent = (n === 0 ? 'A run of 0 values has no point on the chart. ' : '') +
+        (zeros ? `${zeros} of the counts are 0, which a log scale cannot show: they are drawn on its floor, at 1.` :
+                 '');
+}
+
+let chart = null;
+
+// A new chart for one run: the three counts, the expected curves for
+// generated values, and a line at the number of values asked for.
+function draw(n, generated)
+{
+    chart?.destroy();
+    const holder = element('chart');
+    const series = [
+        {label: 'values'},
+        ...['insertion sort: exchanges', 'merge sort: elements written', 'quick sort: elements examined'].map(
+            (label, i) => ({
+                label,
+                stroke: colours[i],
+                width: 2,
+                points: {size: 6},
+                value: (u, v, s, at) => u.real?.[s][at] ?? '-'
+            })),
+    ];
+    if (generated) {
+        series.push(
+            {label: 'expected for insertion sort, n(n−1)/4', stroke: colours[0], dash: [6, 5], points: {show: false}});
+        series.push(
+            {label: 'expected for merge sort, n log2 n', stroke: colours[1], dash: [6, 5], points: {show: false}});
+    }
+    chart = new uPlot(
+        {
+            width: holder.clientWidth,
+            legend: {live: false},
+            height: 320,
+            series,
+            scales: {x: {time: false, range: [0, 5000]}, y: {distr: 3, range: [1, 1e8]}},
+            axes: [
+                {label: 'number of values'},
+                {label: 'count (log scale)', values: (u, ticks) => ticks.map(compact), size: 50}
+            ],
+            hooks: {
+                draw: [(u) => {
+                    if (n < 1) {
+                        return;
+                    }
+                    const x = u.valToPos(n, 'x', true);
+                    const {ctx} = u;
+                    ctx.save();
+                    ctx.strokeStyle = ctx.fillStyle = '#1a1a1a';
+                    ctx.setLineDash([2, 3]);
+                    ctx.beginPath();
+                    ctx.moveTo(x, u.bbox.top);
+                    ctx.lineTo(x, u.bbox.top + u.bbox.height);
+                    ctx.stroke();
+                    ctx.font = `${Math.round(12 * devicePixelRatio)}px sans-serif`;
+                    const label = ` your run: ${n} values `;
+                    const fits = x + ctx.measureText(label).width <= u.bbox.left + u.bbox.width;
+                    ctx.textAlign = fits ? 'left' : 'right';
+                    ctx.fillText(label, x, u.bbox.top + 14 * devicePixelRatio);
+                    ctx.restore();
+                }],
+            },
+        },
+        [[], [], [], [], ...(generated ? [[], []] : [])], holder);
+    return chart;
+}
+
+addEventListener('resize', () => chart?.setSize({width: element('chart').clientWidth, height: 320}));
+
+form.addEventListener('submit', (event) => {
+    event.preventDefault();
+    run();
+});
+// Enter in any field runs, the tick box and the order's list included.
+form.addEventListener('keydown', (event) => {
+    if (event.key === 'Enter' && event.target !== form.querySelector('button')) {
+        event.preventDefault();
+        run();
+    }
+});
+order.addEventListener('change', () => {
+    judge(order, '');
+    run();
+});
+
+if (fromAddress()) {
+    run();
+} else {
+    status.textContent = 'Not run: the link names an order that does not exist.';
+}
