@@ -148,8 +148,13 @@ bool accepts(Question question, const std::string& answer, int& value)
 {
     std::istringstream in(answer);
     const NumberQuestion& asked = question_of(question);
-    return read_whole_number(in, asked.lowest, asked.highest, value) == Reading::accepted &&
-           is_end((in >> std::ws).peek());
+    int number = 0;
+    if (read_whole_number(in, asked.lowest, asked.highest, number) != Reading::accepted ||
+        !is_end((in >> std::ws).peek())) {
+        return false;
+    }
+    value = number;
+    return true;
 }
 
 int run_comparison(std::istream& in, std::ostream& out, std::ostream& err)

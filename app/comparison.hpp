@@ -21,6 +21,6 @@ enum class Question { count, seed };
 const char* rule_of(Question question);
 
 // True when answer holds exactly one word, blanks around it allowed, that the
-// dialogue would accept for question; value then holds it. The dialogue
-// applies the same rule to each word it reads.
+// dialogue would accept for question; value then holds it, and is left alone
+// otherwise. The dialogue applies the same rule to each word it reads.
 bool accepts(Question question, const std::string& answer, int& value);

@@ -61,6 +61,31 @@ TEST(Dialogue, AnswersDecideTheTranscript)
     }
 }
 
+// An answer on its own, as the page gives it: one word the dialogue would take, blanks around it allowed.
+TEST(Dialogue, AnAnswerAloneIsTakenByTheDialoguesRule)
+{
+    const struct {
+        Question question;
+        const char* answer;
+        bool accepted;
+        int value;
+    } answers[] = {
+        {Question::count, " 7", true, 7},         {Question::count, "+0005\t", true, 5},
+        {Question::count, "5000", true, 5000},    {Question::seed, "-2147483648", true, -2147483648},
+        {Question::count, "", false, 0},          {Question::count, " \n", false, 0},
+        {Question::count, "5 6", false, 0},       {Question::count, "5001", false, 0},
+        {Question::count, "-1", false, 0},        {Question::count, "1e3", false, 0},
+        {Question::seed, "2147483648", false, 0}, {Question::seed, "+", false, 0},
+    };
+    for (const auto& answer : answers) {
+        int value = -7;
+        EXPECT_EQ(accepts(answer.question, answer.answer, value), answer.accepted) << answer.answer;
+        EXPECT_EQ(value, answer.accepted ? answer.value : -7) << answer.answer;
+    }
+    EXPECT_EQ(rule_of(Question::count) + std::string("\n") + rule_of(Question::seed) + "\n",
+              "Please type a whole number from 0 to 5000.\n" + seed_rule);
+}
+
 // Gives "50", then fails like a broken device: the answer is not taken. Output
 // and errors share one stream, to show their order.
 struct BrokenInput : std::stringbuf {
