@@ -33,7 +33,6 @@ const policy = [
     'connect-src \'none\'',
     `script-src ${[start, library, ...scripts].map(hash).join(' ')} 'wasm-unsafe-eval'`,
     `style-src ${hash(style)}`,
-    'img-src \'self\' data:',
     'base-uri \'none\'',
     'form-action \'none\'',
 ].join('; ');

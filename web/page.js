@@ -70,6 +70,7 @@ function fromAddress()
 }
 
 let runs = 0;  // each run stops the chart fill of the one before
+let chart = null;
 
 async function run()
 {
@@ -90,11 +91,7 @@ async function run()
     const n = parseInt(answers.count, 10);
     status.textContent = `Ran ${n} values, seed ${parseInt(answers.seed, 10)}: insertion sort ${report[0]}, ` +
         `merge sort ${report[1]}, quick sort ${report[2]}.`;
-    // The report first: the chart waits until it is on the screen.
-    const number = ++runs;
-    await painted();
-    performance.mark('shown');
-    fill(number, n, parseInt(answers.seed, 10), answers.order, counts);
+    fill(++runs, n, parseInt(answers.seed, 10), answers.order, counts);
 }
 
 // Yields to the browser until it has drawn a frame, and answered the user.
@@ -138,7 +135,12 @@ async function fill(runNumber, n, seedValue, orderName, counts)
     body.replaceChildren();
     element('chart-note').textContent = '';
     element('progress-text').textContent = 'filling';
+    chart?.destroy();
+    chart = null;
     const generated = orderName === 'generated';
+    // The report first: the chart waits until it is on the screen.
+    await painted();
+    performance.mark('shown');
     await chartLibrary();
     if (runNumber !== runs) {
         return;
@@ -179,13 +181,10 @@ async function fill(runNumber, n, seedValue, orderName, counts)
                  '');
 }
 
-let chart = null;
-
 // A new chart for one run: the three counts, the expected curves for
 // generated values, and a line at the number of values asked for.
 function draw(n, generated)
 {
-    chart?.destroy();
     const holder = element('chart');
     const series = [
         {label: 'values'},
