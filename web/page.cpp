@@ -49,26 +49,28 @@ Question question_of(int question) { return question == 0 ? Question::count : Qu
 
 extern "C" {
 
-// Runs the program on answers, one a line, and returns its whole session:
+// Runs the program on the length bytes of answers, one a line (a NUL byte is
+// an answer's own, as on standard input), and returns its whole session:
 // prompts, echoed answers, listings and report, or its message. The text
 // stays valid until the next call.
-EMSCRIPTEN_KEEPALIVE const char* run_session(const char* answers)
+EMSCRIPTEN_KEEPALIVE const char* run_session(const char* answers, int length)
 {
     static std::string text;
     std::ostringstream session;
-    EchoedAnswers typed(answers, session);
+    EchoedAnswers typed(std::string(answers, static_cast<std::size_t>(length)), session);
     std::istream in(&typed);
     run_comparison(in, session, session);
     text = session.str();
     return text.c_str();
 }
 
-// "" when the program takes answer, alone, for question 0 (the count) or 1
-// (the seed); otherwise the rule it says when it refuses it.
-EMSCRIPTEN_KEEPALIVE const char* refusal(int question, const char* answer)
+// "" when the program takes the length bytes of answer, alone, for question 0
+// (the count) or 1 (the seed); otherwise the rule it says when it refuses it.
+EMSCRIPTEN_KEEPALIVE const char* refusal(int question, const char* answer, int length)
 {
     int value = 0;
-    return accepts(question_of(question), answer, value) ? "" : rule_of(question_of(question));
+    const std::string text(answer, static_cast<std::size_t>(length));
+    return accepts(question_of(question), text, value) ? "" : rule_of(question_of(question));
 }
 
 // The insertion, merge and quick counts for count values from seed, the

@@ -21,14 +21,14 @@ const program = (() => {
         return {};
     };
     return SortCompare({instantiateWasm}).then((module) => {
-        // A string for the program, on its heap: an answer may be of any length.
+        // A string for the program, on its heap and with its length: an answer
+        // may be of any length, and hold any character.
         const call = (f, text, ...rest) => {
             const bytes = new TextEncoder().encode(text);
             const at = module._malloc(bytes.length + 1);
             module.HEAPU8.set(bytes, at);
-            module.HEAPU8[at + bytes.length] = 0;
             try {
-                return module.UTF8ToString(f(...rest, at));
+                return module.UTF8ToString(f(...rest, at, bytes.length));
             } finally {
                 module._free(at);
             }

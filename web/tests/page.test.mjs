@@ -105,7 +105,7 @@ test('every refused answer is explained beside its field, and nothing runs', asy
         await tab.fill('#' + field, '3');
     }
     await tab.done();
-    for (const [query, field, rule] of [['?count=12abc', 'count', rules.count], ['?seed=', 'seed', rules.seed], [
+    for (const [query, field, rule] of [['?count=5%00', 'count', rules.count], ['?seed=', 'seed', rules.seed], [
              '?order=sideways', 'order', 'There is no order "sideways": choose generated, ascending or descending.'
          ]]) {
         const tab = await open(query);
