@@ -3,11 +3,11 @@
 // the page's script inlined, the notices of what it carries, and a
 // Content-Security-Policy that allows exactly these scripts and this style,
 // by their hashes, and no request at all.
-// usage: node assemble.mjs OUTPUT LOADER_JS PROGRAM_WASM LICENSE MUSL_COPYRIGHT
+// usage: node assemble.mjs OUTPUT VERSION LOADER_JS PROGRAM_WASM LICENSE MUSL_COPYRIGHT
 import {createHash} from 'node:crypto';
 import {readFileSync, writeFileSync} from 'node:fs';
 
-const [output, loader, wasm, licence, muslCopyright] = process.argv.slice(2);
+const [output, version, loader, wasm, licence, muslCopyright] = process.argv.slice(2);
 const here = new URL('.', import.meta.url);
 const read = (path) => readFileSync(path, 'utf8');
 const local = (path) => read(new URL(path, here));
@@ -39,6 +39,7 @@ const policy = [
 
 const parts = {
     policy,
+    version,
     style,
     program: readFileSync(wasm).toString('base64'),
     start,
@@ -50,5 +51,10 @@ const parts = {
     musl: escape(read(muslCopyright).split('Authors/contributors include:')[0].trim()),
 };
 // A function, not a string, as the replacement: the scripts hold '$' patterns.
-const page = local('page.html').replace(/\{\{([a-z-]+)\}\}/g, (_, name) => parts[name]);
+const page = local('page.html').replace(/\{\{([a-z-]+)\}\}/g, (_, name) => {
+    if (!(name in parts)) {
+        throw new Error(`page.html names a part that does not exist: ${name}`);
+    }
+    return parts[name];
+});
 writeFileSync(output, page);
