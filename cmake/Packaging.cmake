@@ -23,9 +23,51 @@ if(WIN32)
   set(CPACK_STRIP_FILES ON)
   include(CPack)
 else()
+  # The program and its manual page (component program), its licence with the
+  # notices of the libraries linked into it (doc), and what only the .deb
+  # (deb) or only the archive (archive) holds; cmake --install installs the
+  # first two, and CPackProject.cmake picks the rest for each package.
   include(GNUInstallDirs)
   configure_file(docs/sort-compare.1.in sort-compare.1 @ONLY)
-  install(TARGETS sort-compare RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-  install(FILES ${CMAKE_CURRENT_BINARY_DIR}/sort-compare.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-  install(FILES LICENSE DESTINATION ${CMAKE_INSTALL_DOCDIR})
+  configure_file(docs/README-linux.txt.in README @ONLY)
+  file(READ LICENSE license)
+  file(READ docs/linux-notices.txt notices)
+  file(CONFIGURE OUTPUT LICENSE CONTENT "${license}\n\n${notices}" @ONLY)
+  # Compressed as Debian asks: gzip -9n, no name and no time stamp inside.
+  add_custom_command(OUTPUT sort-compare.1.gz changelog.gz
+    COMMAND gzip -9n -c sort-compare.1 >sort-compare.1.gz
+    COMMAND gzip -9n -c ${PROJECT_SOURCE_DIR}/docs/changelog >changelog.gz
+    DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/sort-compare.1 docs/changelog)
+  add_custom_target(compressed-docs ALL DEPENDS sort-compare.1.gz changelog.gz)
+  set(built ${CMAKE_CURRENT_BINARY_DIR})
+  set(doc ${CMAKE_INSTALL_DOCDIR})
+
+  install(TARGETS sort-compare RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT program)
+  install(FILES ${built}/sort-compare.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT program)
+  install(FILES ${built}/LICENSE DESTINATION ${doc} COMPONENT doc)
+  install(FILES ${built}/LICENSE RENAME copyright DESTINATION ${doc} COMPONENT deb EXCLUDE_FROM_ALL)
+  install(FILES ${built}/changelog.gz DESTINATION ${doc} COMPONENT deb EXCLUDE_FROM_ALL)
+  install(FILES docs/lintian-overrides RENAME sort-compare DESTINATION share/lintian/overrides
+          COMPONENT deb EXCLUDE_FROM_ALL)
+  install(FILES ${built}/LICENSE ${built}/README DESTINATION . COMPONENT archive EXCLUDE_FROM_ALL)
+
+  # The same archive and package whatever the umask or time zone of the build.
+  set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
+      WORLD_READ WORLD_EXECUTE)
+  set(CPACK_GENERATOR DEB TGZ)
+  set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/cmake/CPackProject.cmake)
+  set(CPACK_STRIP_FILES ON)
+  set(CPACK_PACKAGE_CONTACT "the sort-compare authors <authors@sort-compare.invalid>")
+  set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "compares the work of three sorting algorithms on the same data")
+  set(CPACK_PACKAGE_DESCRIPTION "sort-compare shows a learner how much work three sorting algorithms do on
+the same pseudo-random values: insertion sort (the exchanges it makes),
+top-down merge sort (the elements its merges write back) and three-way quick
+sort (the elements its partitions examine). It asks for the number of values,
+a seed and whether to list them, and reports one count per algorithm.")
+  set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+  set(CPACK_DEBIAN_PACKAGE_SECTION education)
+  set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+  set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "")
+  set(CPACK_ARCHIVE_FILE_NAME ${PROJECT_NAME}-${PROJECT_VERSION}-linux-x86_64)
+  include(CPack)
 endif()

@@ -1,0 +1,13 @@
+# Read by cpack for each package: which components it holds, and where.
+# Each package is one, of the components it names.
+set(CPACK_COMPONENTS_GROUPING ALL_COMPONENTS_IN_ONE)
+if(CPACK_GENERATOR STREQUAL "DEB")
+  set(CPACK_DEB_COMPONENT_INSTALL ON)
+  set(CPACK_COMPONENTS_ALL program deb)
+  set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+elseif(CPACK_GENERATOR STREQUAL "TGZ")
+  set(CPACK_ARCHIVE_COMPONENT_INSTALL ON)
+  set(CPACK_COMPONENT_INCLUDE_TOPLEVEL_DIRECTORY ON)
+  set(CPACK_COMPONENTS_ALL program archive)
+  set(CPACK_PACKAGE_FILE_NAME ${CPACK_ARCHIVE_FILE_NAME})
+endif()
