@@ -13,8 +13,9 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
-# Every executable carries its runtime (libstdc++, libgcc, winpthread) and runs on its own.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+# Every executable carries its runtime (libstdc++, libgcc, winpthread) and runs on
+# its own; its PE header holds no time stamp, so that a rebuild gives the same file.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -Wl,--no-insert-timestamp")
 
 # Tests run under wine, in a wine prefix of the build's own; GoogleTest is built from its sources.
 set(CMAKE_CROSSCOMPILING_EMULATOR env WINEDEBUG=-all WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix sh ${CMAKE_CURRENT_LIST_DIR}/wine-run.sh ${WINE})
