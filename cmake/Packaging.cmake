@@ -42,6 +42,9 @@ else()
   set(built ${CMAKE_CURRENT_BINARY_DIR})
   set(doc ${CMAKE_INSTALL_DOCDIR})
 
+  # Folders as files are: the same whatever the umask of the build.
+  set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
+      WORLD_READ WORLD_EXECUTE)
   install(TARGETS sort-compare RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT program)
   install(FILES ${built}/sort-compare.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT program)
   install(FILES ${built}/LICENSE DESTINATION ${doc} COMPONENT doc)
@@ -51,9 +54,6 @@ else()
           COMPONENT deb EXCLUDE_FROM_ALL)
   install(FILES ${built}/LICENSE ${built}/README DESTINATION . COMPONENT archive EXCLUDE_FROM_ALL)
 
-  # The same archive and package whatever the umask or time zone of the build.
-  set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
-      WORLD_READ WORLD_EXECUTE)
   set(CPACK_GENERATOR DEB TGZ)
   set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/cmake/CPackProject.cmake)
   set(CPACK_STRIP_FILES ON)
