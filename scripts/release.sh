@@ -20,6 +20,9 @@ scripts/need.sh i686-w64-mingw32-g++-posix=g++-mingw-w64-i686 x86_64-w64-mingw32
   emcc=emscripten node=nodejs npm=npm
 export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct)}
 export TZ=UTC  # ZIP stores local time
+# CPack makes the folders it stages the packages in with the umask, whatever
+# the install's folder permissions say, and the archives keep their modes.
+umask 022
 export NODE_PATH=/usr/share/nodejs
 version=$(sed -n 's/^project(sort-compare VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 build=build/dist
