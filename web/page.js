@@ -34,7 +34,7 @@ const program = (() => {
             }
         };
         return {
-            run: (answers) => call(module._run_session, answers),
+            session: (answers) => call(module._run_session, answers),
             refusal: (question, answer) => call(module._refusal, answer, question),
             counts: (n, seed, order) => {
                 const at = module._counts(n, seed, order) / 4;
@@ -74,7 +74,7 @@ let chart = null;
 
 async function run()
 {
-    const {run: session, refusal, counts} = await program;
+    const {session, refusal, counts} = await program;
     const accepted = [judge(count, refusal(0, count.value)), judge(seed, refusal(1, seed.value))].every(Boolean);
     if (!accepted || order.getAttribute('aria-invalid') === 'true') {
         status.textContent = 'Not run: an answer was refused; the message beside it says what is accepted.' +
@@ -88,10 +88,10 @@ async function run()
     element('session').textContent = text;
     history.replaceState(null, '', '?' + new URLSearchParams(answers));
     const report = text.match(/count: \d+/g).map((line) => line.slice(7));
-    const n = parseInt(answers.count, 10);
-    status.textContent = `Ran ${n} values, seed ${parseInt(answers.seed, 10)}: insertion sort ${report[0]}, ` +
-        `merge sort ${report[1]}, quick sort ${report[2]}.`;
-    fill(++runs, n, parseInt(answers.seed, 10), answers.order, counts);
+    const [n, seedValue] = [answers.count, answers.seed].map((answer) => parseInt(answer, 10));
+    status.textContent = `Ran ${n} values, seed ${seedValue}: insertion sort ${report[0]}, merge sort ${report[1]}, ` +
+        `quick sort ${report[2]}.`;
+    fill(++runs, n, seedValue, answers.order, counts);
 }
 
 // Yields to the browser until it has drawn a frame, and answered the user.
@@ -113,11 +113,14 @@ const chartLibrary = () => library ??= (async () => {
 
 const sizes = [1, ...Array.from({length: 40}, (_, i) => 125 * (i + 1))];
 const colours = ['#c0392b', '#2471a3', '#1e8449'];
-// The log axis's labels: the powers of ten alone, as 1, 10, ... 1k, ... 1M.
-const compact = (v) => Number.isInteger(Math.log10(v)) ? (v >= 1e6     ? v / 1e6 + 'M' :
-                                                              v >= 1e3 ? v / 1e3 + 'k' :
-                                                                         String(v)) :
-                                                         '';
+// The log axis's labels: the powers of ten alone, as 1, 10, 100, 1k, ... 1M.
+function compact(value)
+{
+    if (!Number.isInteger(Math.log10(value))) {
+        return '';
+    }
+    return value >= 1e6 ? value / 1e6 + 'M' : value >= 1e3 ? value / 1e3 + 'k' : String(value);
+}
 
 // Fills the chart and its table, a slice of at most about 20 ms a frame,
 // smallest sizes first: the sorts' code is then optimised by the time the
