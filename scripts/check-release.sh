@@ -119,12 +119,12 @@ check_run "sort-compare.exe from ${runnable[0]}" "$(wine_of $wine_preset)" "${ru
 page=$dist/sort-compare-$version.html
 [ "$(stat -c %s "$page")" -le $((512 * 1024)) ] || fail "the page is larger than 512 KB"
 PAGE=$page node --input-type=module -e "
-  import {chromium} from '$work/second-clone/web/node_modules/playwright-core/index.mjs';
-  const browser = await chromium.launch({executablePath: '/usr/bin/chromium', args: ['--no-sandbox']});
+  import puppeteer from '$work/second-clone/web/node_modules/puppeteer-core/lib/esm/puppeteer/puppeteer-core.js';
+  const browser = await puppeteer.launch({executablePath: '/usr/bin/chromium', args: ['--no-sandbox']});
   const tab = await browser.newPage();
   await tab.goto('file://' + process.env.PAGE + '?count=10&seed=42&list=y');
   await tab.waitForFunction(() => document.getElementById('session').textContent.includes('Quick Sort count: '));
-  console.log((await tab.locator('#session').textContent()).split('\n').slice(-4, -1).join('; '));
+  console.log((await tab.\$eval('#session', (e) => e.textContent)).split('\n').slice(-4, -1).join('; '));
   await browser.close();" >"$work/page.out" || fail "the page did not run in Chromium"
 echo "release: the page, $(stat -c %s "$page") bytes, ran in Chromium: $(cat "$work/page.out")"
 

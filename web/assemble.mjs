@@ -33,6 +33,8 @@ const policy = [
     'connect-src \'none\'',
     `script-src ${[start, library, ...scripts].map(hash).join(' ')} 'wasm-unsafe-eval'`,
     `style-src ${hash(style)}`,
+    // The icon, carried in the page: without one, a browser asks the server for /favicon.ico.
+    'img-src data:',
     'base-uri \'none\'',
     'form-action \'none\'',
 ].join('; ');

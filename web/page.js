@@ -13,14 +13,50 @@ const list = element('list');
 const order = element('order');
 const status = element('status');
 
+// The words for a part of the page that failed: what failed, and the error's own text.
+const failed = (part, error) => `${part} failed: ${error instanceof Error ? error.message : String(error)}`;
+// Whatever the parts below do not catch themselves.
+addEventListener('error', (event) => (status.textContent = failed('The page\'s script', event.error ?? event.message)));
+addEventListener('unhandledrejection', (event) => (status.textContent = failed('The page\'s script', event.reason)));
+
+// Number formats in navigator.language, as the chart library makes, for any
+// tag the browser reports: WebKitGTK under LANG=C.UTF-8 reports "C", which is
+// no language tag, and such a tag falls back to the browser's default locale.
+Intl.NumberFormat = new Proxy(Intl.NumberFormat, {
+    construct(format, [locales, options], target) {
+        try {
+            return Reflect.construct(format, [locales, options], target);
+        } catch (error) {
+            if (!(error instanceof RangeError)) {
+                throw error;
+            }
+            return Reflect.construct(format, [undefined, options], target);
+        }
+    },
+});
+
 // The program, compiled from the start (start.js) and handed to emscripten's
-// loader, which would otherwise fetch it: the page's policy forbids that.
-const program = (() => {
-    const instantiateWasm = (imports, receive) => {
-        compiling.then((module) => WebAssembly.instantiate(module, imports).then((instance) => receive(instance)));
-        return {};
-    };
-    return SortCompare({instantiateWasm}).then((module) => {
+// loader, which would otherwise fetch it: the page's policy forbids that. The
+// loader only logs an error from instantiateWasm, so it is caught here.
+const program =
+    new Promise((resolve, reject) => {
+        if (typeof WebAssembly !== 'object') {
+            throw new Error(
+                'this browser has no WebAssembly, which the program is compiled to, so the page cannot run here');
+        }
+        if (compiled.error) {
+            throw compiled.error;
+        }
+        const instantiateWasm = (imports, receive) => {
+            try {
+                receive(new WebAssembly.Instance(compiled.module, imports));
+            } catch (error) {
+                reject(error);
+            }
+            return {};
+        };
+        SortCompare({instantiateWasm, onAbort: (what) => reject(new Error(what))}).then(resolve, reject);
+    }).then((module) => {
         // A string for the program, on its heap and with its length: an answer
         // may be of any length, and hold any character.
         const call = (f, text, ...rest) => {
@@ -42,7 +78,6 @@ const program = (() => {
             },
         };
     });
-})();
 
 // Shows why a control's value is refused beside it, or clears that; true when it is accepted.
 function judge(control, why)
@@ -72,26 +107,40 @@ function fromAddress()
 let runs = 0;  // each run stops the chart fill of the one before
 let chart = null;
 
-async function run()
+// Runs the program on the form's answers, then fills the chart; a failure of
+// either is said in the status region, and the session stays shown.
+function run()
 {
-    const {session, refusal, counts} = await program;
-    const accepted = [judge(count, refusal(0, count.value)), judge(seed, refusal(1, seed.value))].every(Boolean);
-    if (!accepted || order.getAttribute('aria-invalid') === 'true') {
-        status.textContent = 'Not run: an answer was refused; the message beside it says what is accepted.' +
-            (element('session').textContent ? ' What is shown is the last run.' : '');
-        return;
-    }
-    const answers = {count: count.value, seed: seed.value, list: list.checked ? 'y' : 'n', order: order.value};
-    const started = performance.now();
-    const text = session(`${answers.count}\n${answers.seed}\n${answers.list}\n`);
-    document.body.dataset.runTime = performance.now() - started;
-    element('session').textContent = text;
-    history.replaceState(null, '', '?' + new URLSearchParams(answers));
-    const report = text.match(/count: \d+/g).map((line) => line.slice(7));
-    const [n, seedValue] = [answers.count, answers.seed].map((answer) => parseInt(answer, 10));
-    status.textContent = `Ran ${n} values, seed ${seedValue}: insertion sort ${report[0]}, merge sort ${report[1]}, ` +
-        `quick sort ${report[2]}.`;
-    fill(++runs, n, seedValue, answers.order, counts);
+    let part = 'Starting the program';
+    program
+        .then(({session, refusal, counts}) => {
+            part = 'The run';
+            const accepted = [judge(count, refusal(0, count.value)), judge(seed, refusal(1, seed.value))];
+            if (!accepted.every(Boolean) || order.getAttribute('aria-invalid') === 'true') {
+                status.textContent = 'Not run: an answer was refused; the message beside it says what is accepted.' +
+                    (element('session').textContent ? ' What is shown is the last run.' : '');
+                return;
+            }
+            const answers = {count: count.value, seed: seed.value, list: list.checked ? 'y' : 'n', order: order.value};
+            const started = performance.now();
+            const text = session(`${answers.count}\n${answers.seed}\n${answers.list}\n`);
+            document.body.dataset.runTime = performance.now() - started;
+            element('session').textContent = text;
+            history.replaceState(null, '', '?' + new URLSearchParams(answers));
+            const report = text.match(/count: \d+/g).map((line) => line.slice(7));
+            const [n, seedValue] = [answers.count, answers.seed].map((answer) => parseInt(answer, 10));
+            const ran = `Ran ${n} values, seed ${seedValue}: insertion sort ${report[0]}, merge sort ${report[1]}, ` +
+                `quick sort ${report[2]}.`;
+            status.textContent = ran;
+            const runNumber = ++runs;
+            fill(runNumber, n, seedValue, answers.order, counts).catch((error) => {
+                if (runNumber === runs) {
+                    element('progress-text').textContent = 'failed';
+                    status.textContent = `${ran} ${failed('The chart', error)}`;
+                }
+            });
+        })
+        .catch((error) => (status.textContent = failed(part, error)));
 }
 
 // Yields to the browser until it has drawn a frame, and answered the user.
@@ -107,7 +156,18 @@ const chartLibrary = () => library ??= (async () => {
     await painted();
     const script = document.createElement('script');
     script.textContent = element('chart-library').textContent;
+    // An error as it runs comes as an event, not to the caller.
+    let thrown = null;
+    const caught = (event) => {
+        thrown = event.error;
+        event.stopImmediatePropagation();
+    };
+    addEventListener('error', caught, true);
     document.head.append(script);
+    removeEventListener('error', caught, true);
+    if (thrown || typeof uPlot !== 'function') {
+        throw thrown ?? new Error('uPlot is not defined');
+    }
     await painted();
 })();
 
@@ -262,6 +322,8 @@ order.addEventListener('change', () => {
     run();
 });
 
+// The form comes only with a program to answer it.
+program.then(() => (form.hidden = false), (error) => (status.textContent = failed('Starting the program', error)));
 if (fromAddress()) {
     run();
 } else {

@@ -1,0 +1,221 @@
+// The three browser engines behind one small interface, so that each test is
+// written once. Chromium and Firefox are driven by puppeteer (CDP and
+// WebDriver BiDi), WebKit by a few W3C WebDriver calls to WebKitWebDriver,
+// whose MiniBrowser needs an X display: Xvfb, when none is set.
+// Each engine reports a navigator.language that is no language tag, "C".
+//
+//   const browser = await launch('chromium' | 'firefox' | 'webkit');
+//   const tab = await browser.open(url, {width, locale, before, watch});
+//   await tab.evaluate(f or a script's text, ...args); await tab.waitFor(f, ...args); await tab.keys(['Tab',
+//   'Control+A']); await tab.done();  // closes, and fails on any request, policy violation or error seen browser.can:
+//   what this engine's driver can do here.
+import {spawn} from 'node:child_process';
+import {once} from 'node:events';
+import {createServer} from 'node:net';
+import {setTimeout as sleep} from 'node:timers/promises';
+import puppeteer from 'puppeteer-core';
+
+// The watchers a tab starts with, before the page's own scripts.
+function watchers()
+{
+    window.longTasks = [];  // over 100 ms, from the first report on the screen
+    const since = () => performance.getEntriesByName('shown')[0]?.startTime ?? Infinity;
+    if (PerformanceObserver.supportedEntryTypes.includes('longtask')) {
+        new PerformanceObserver(
+            (list) =>
+                longTasks.push(...list.getEntries().filter((task) => task.duration > 100 && task.startTime >= since())))
+            .observe({type: 'longtask'});
+    }
+    document.addEventListener('securitypolicyviolation', (e) => console.error(`policy: ${e.violatedDirective}`));
+}
+
+// What every tab does alike; the driver gives evaluate, keys and close.
+function tab(driver)
+{
+    return Object.assign(driver, {
+        async waitFor(f, ...args) {
+            for (const deadline = Date.now() + 60000; Date.now() < deadline; await sleep(20)) {
+                const value = await driver.evaluate(f, ...args);
+                if (value) {
+                    return value;
+                }
+            }
+            throw new Error(`waited a minute for ${f}`);
+        },
+        // Closes the tab; whatever it saw go wrong fails the test, the page's own word of a failure included.
+        async done() {
+            const said = await driver.evaluate(() => document.getElementById('status').textContent);
+            await driver.close();
+            driver.faults.push(...(/ failed: /.test(said) ? [said] : []));
+            if (driver.faults.length) {
+                throw new Error(`the page went wrong:\n${driver.faults.join('\n')}`);
+            }
+        },
+    });
+}
+
+async function puppeteerEngine(name)
+{
+    const browser = await puppeteer.launch(
+        name === 'firefox' ? {
+            browser: 'firefox',
+            executablePath: '/usr/bin/firefox-esr',
+            extraPrefsFirefox: {'intl.accept_languages': 'C'},
+        } :
+                             {
+                                 executablePath: '/usr/bin/chromium',
+                                 args: ['--no-sandbox', '--accept-lang=C'],
+                             });
+    const chromium = name === 'chromium';
+    return {
+        can: {requests: true, before: true, narrow: true, longTasks: chromium, locale: chromium, scriptsOff: chromium},
+        async open(url, {width = 1280, locale, before, watch = true, scripts = true} = {}) {
+            const context = await browser.createBrowserContext();
+            const page = await context.newPage();
+            await page.setViewport({width, height: 900});
+            const faults = [];
+            if (watch) {
+                // A data: address leaves nothing: Firefox loads its own list bullets' font so.
+                const own = (address) => address.startsWith('data:') || address.split('?')[0] === url.split('?')[0];
+                page.on('request', (r) => own(r.url()) || faults.push(`request ${r.url()}`));
+                page.on('pageerror', (error) => faults.push(`error ${error.message}`));
+                page.on('console', (message) => message.type() === 'error' && faults.push(`console ${message.text()}`));
+                await page.evaluateOnNewDocument(watchers);
+            }
+            if (before) {
+                await page.evaluateOnNewDocument(before);
+            }
+            if (locale) {
+                const cdp = await page.createCDPSession();
+                await cdp.send(
+                    'Emulation.setUserAgentOverride', {userAgent: await browser.userAgent(), acceptLanguage: locale});
+            }
+            if (!scripts) {
+                await page.setJavaScriptEnabled(false);
+            }
+            await page.goto(url);
+            return tab({
+                faults,
+                evaluate: (f, ...args) => page.evaluate(f, ...args),
+                async keys(keys) {
+                    for (const key of keys) {
+                        const [last, ...held] = key.split('+').reverse();
+                        for (const k of held) {
+                            await page.keyboard.down(k);
+                        }
+                        await page.keyboard.press(last);
+                        for (const k of held) {
+                            await page.keyboard.up(k);
+                        }
+                    }
+                },
+                close: () => context.close(),
+            });
+        },
+        close: () => browser.close(),
+    };
+}
+
+// A port no one listens on now.
+async function freePort()
+{
+    const server = createServer().listen(0, '127.0.0.1');
+    await once(server, 'listening');
+    const {port} = server.address();
+    server.close();
+    return port;
+}
+
+// An X display of its own for MiniBrowser, on the first free number: Xvfb writes it on fd 3.
+async function xvfb()
+{
+    const server = spawn(
+        'Xvfb', ['-displayfd', '3', '-nolisten', 'tcp', '-screen', '0', '1280x1024x24'],
+        {stdio: ['ignore', 'ignore', 'inherit', 'pipe']});
+    let number = '';
+    for await (const chunk of server.stdio[3]) {
+        number += chunk;
+        if (number.includes('\n')) {
+            break;
+        }
+    }
+    return {display: ':' + number.trim(), stop: () => server.kill()};
+}
+
+async function webkitEngine()
+{
+    const x = process.env.DISPLAY ? {display: process.env.DISPLAY, stop() {}} : await xvfb();
+    const port = await freePort();
+    const driver = spawn('WebKitWebDriver', [`--port=${port}`], {
+        stdio: 'ignore',
+        // Under this locale WebKitGTK reports navigator.language as "C".
+        env: {...process.env, DISPLAY: x.display, LANG: 'C.UTF-8', LC_ALL: 'C.UTF-8'},
+    });
+    const call = async (method, path, body) => {
+        const response = await fetch(`http://127.0.0.1:${port}${path}`, {method, body: JSON.stringify(body)});
+        const {value} = await response.json();
+        if (!response.ok) {
+            throw new Error(`WebDriver ${path}: ${value.error}: ${value.message}`);
+        }
+        return value;
+    };
+    for (let tries = 0;; tries++) {
+        try {
+            if ((await call('GET', '/status')).ready) {
+                break;
+            }
+        } catch (error) {
+            if (tries > 100) {
+                throw error;
+            }
+        }
+        await sleep(50);
+    }
+    const {sessionId} = await call('POST', '/session', {
+        capabilities: {
+            alwaysMatch: {
+                'webkitgtk:browserOptions': {
+                    binary: '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser',
+                    args: ['--automation'],
+                },
+            },
+        },
+    });
+    const session = (method, path, body) => call(method, `/session/${sessionId}${path}`, body);
+    const key = {Tab: '\uE004', Enter: '\uE007', Control: '\uE009'};
+    // One window, navigated for each tab; nothing can watch a page before its own scripts.
+    return {
+        can: {},
+        async open(url, {width = 1280} = {}) {
+            await session('POST', '/window/rect', {width, height: 900});
+            await session('POST', '/url', {url});
+            return tab({
+                faults: [],
+                evaluate: (f, ...args) => session(
+                    'POST', '/execute/sync',
+                    {script: typeof f === 'string' ? f : `return (${f}).apply(null, arguments)`, args}),
+                keys: (keys) => session('POST', '/actions', {
+                    actions: [{
+                        type: 'key',
+                        id: 'keyboard',
+                        actions: keys.flatMap((k) => {
+                            const values = k.split('+').map((name) => key[name] ?? name);
+                            return [
+                                ...values.map((value) => ({type: 'keyDown', value})),
+                                ...values.reverse().map((value) => ({type: 'keyUp', value})),
+                            ];
+                        }),
+                    }],
+                }),
+                close: () => session('POST', '/url', {url: 'about:blank'}),
+            });
+        },
+        async close() {
+            await session('DELETE', '');
+            driver.kill();
+            x.stop();
+        },
+    };
+}
+
+export const launch = (name) => (name === 'webkit' ? webkitEngine() : puppeteerEngine(name));
