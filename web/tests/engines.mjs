@@ -56,19 +56,16 @@ function tab(driver)
 
 async function puppeteerEngine(name)
 {
-    const browser = await puppeteer.launch(
-        name === 'firefox' ? {
-            browser: 'firefox',
-            executablePath: '/usr/bin/firefox-esr',
-            extraPrefsFirefox: {'intl.accept_languages': 'C'},
-        } :
-                             {
-                                 executablePath: '/usr/bin/chromium',
-                                 args: ['--no-sandbox', '--accept-lang=C'],
-                             });
-    const chromium = name === 'chromium';
+    const firefox = {
+        browser: 'firefox',
+        executablePath: '/usr/bin/firefox-esr',
+        extraPrefsFirefox: {'intl.accept_languages': 'C'}
+    };
+    const chromium = {executablePath: '/usr/bin/chromium', args: ['--no-sandbox', '--accept-lang=C']};
+    const browser = await puppeteer.launch(name === 'firefox' ? firefox : chromium);
+    const cdp = name === 'chromium';
     return {
-        can: {requests: true, before: true, narrow: true, longTasks: chromium, locale: chromium, scriptsOff: chromium},
+        can: {requests: true, before: true, narrow: true, longTasks: cdp, locale: cdp, scriptsOff: cdp},
         async open(url, {width = 1280, locale, before, watch = true, scripts = true} = {}) {
             const context = await browser.createBrowserContext();
             const page = await context.newPage();
@@ -98,14 +95,12 @@ async function puppeteerEngine(name)
                 faults,
                 evaluate: (f, ...args) => page.evaluate(f, ...args),
                 async keys(keys) {
-                    for (const key of keys) {
-                        const [last, ...held] = key.split('+').reverse();
-                        for (const k of held) {
-                            await page.keyboard.down(k);
+                    for (const names of keys.map((key) => key.split('+'))) {
+                        for (const name of names) {
+                            await page.keyboard.down(name);
                         }
-                        await page.keyboard.press(last);
-                        for (const k of held) {
-                            await page.keyboard.up(k);
+                        for (const name of names.reverse()) {
+                            await page.keyboard.up(name);
                         }
                     }
                 },
@@ -159,16 +154,8 @@ async function webkitEngine()
         }
         return value;
     };
-    for (let tries = 0;; tries++) {
-        try {
-            if ((await call('GET', '/status')).ready) {
-                break;
-            }
-        } catch (error) {
-            if (tries > 100) {
-                throw error;
-            }
-        }
+    for (let tries = 0; !(await call('GET', '/status').catch((error) => tries > 100 && Promise.reject(error)))?.ready;
+         tries++) {
         await sleep(50);
     }
     const {sessionId} = await call('POST', '/session', {
