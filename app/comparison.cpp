@@ -146,10 +146,15 @@ const char* rule_of(Question question) { return question_of(question).rule; }
 
 bool accepts(Question question, const std::string& answer, int& value)
 {
-    std::istringstream in(answer);
     const NumberQuestion& asked = question_of(question);
+    return accepts_whole(answer, asked.lowest, asked.highest, value);
+}
+
+bool accepts_whole(const std::string& answer, long long lowest, long long highest, int& value)
+{
+    std::istringstream in(answer);
     int number = 0;
-    if (read_whole_number(in, asked.lowest, asked.highest, number) != Reading::accepted ||
+    if (read_whole_number(in, lowest, highest, number) != Reading::accepted ||
         !is_end((in >> std::ws).peek())) {
         return false;
     }

@@ -24,3 +24,6 @@ const char* rule_of(Question question);
 // dialogue would accept for question; value then holds it, and is left alone
 // otherwise. The dialogue applies the same rule to each word it reads.
 bool accepts(Question question, const std::string& answer, int& value);
+
+// The same rule for a whole number from lowest to highest, within int's range.
+bool accepts_whole(const std::string& answer, long long lowest, long long highest, int& value);

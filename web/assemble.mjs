@@ -21,7 +21,7 @@ const hash = (text) => `'sha256-${createHash('sha256').update(text).digest('base
 // which takes tens of milliseconds the first time a page does it.
 const start = local('start.js');
 const library = local(uplot + 'dist/uPlot.iife.min.js');
-const scripts = [read(loader), local('page.js')];
+const scripts = [read(loader), local('chart.js'), local('watch.js'), local('page.js')];
 for (const script of [start, library, ...scripts]) {
     if (/<\/script/i.test(script)) {
         throw new Error('a script holds </script and would end its element early');

@@ -1,12 +1,16 @@
 // What the page calls: one run of the program on the answers from its form,
-// the check of one answer, and the counts behind its chart.
+// the check of one answer, the counts behind its chart, and the three sorts
+// step by step for its view of them.
 #include "comparison.hpp"
 #include "sorting.hpp"
 #include "values.hpp"
+#include "watch.hpp"
 
 #include <emscripten/emscripten.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <iterator>
 #include <cstdlib>
 #include <functional>
 #include <istream>
@@ -45,6 +49,43 @@ private:
 
 Question question_of(int question) { return question == 0 ? Question::count : Question::seed; }
 
+// count values from seed as the program generates them (order 0), or the
+// same values ascending (1) or descending (2).
+std::vector<int> values_of(int count, int seed, int order)
+{
+    std::vector<int> values(static_cast<std::size_t>(std::clamp(count, 0, MAX)));
+    std::vector<int> unused(values.size());
+    std::srand(static_cast<unsigned>(seed));
+    fill_arrays(values.data(), unused.data(), unused.data(), static_cast<int>(values.size()));
+    if (order == 1) {
+        std::sort(values.begin(), values.end());
+    } else if (order == 2) {
+        std::sort(values.begin(), values.end(), std::greater<>());
+    }
+    return values;
+}
+
+std::vector<Track> tracks;
+
+// What the view draws of one sort, as ints: the step, the marks in their
+// order, the addresses of the values, the scratch array and the pending
+// ranges, the number of values and of pending ints, the window's first and
+// last steps, and the sort's count.
+const int* shown(int sort)
+{
+    static int fields[20];
+    const Track& track = tracks.at(static_cast<std::size_t>(sort));
+    const State& state = track.shown();
+    const Marks& m = state.marks;
+    const auto address = [](const std::vector<int>& ints) { return static_cast<int>(reinterpret_cast<std::intptr_t>(ints.data())); };
+    const int values[] = {state.step, m.low, m.high, m.mid, m.at, m.other, m.left_next, m.right_next, m.pivot,
+                          m.less_end, m.next, m.greater_start, address(state.values), address(state.scratch),
+                          address(state.pending), static_cast<int>(state.values.size()),
+                          static_cast<int>(state.pending.size()), track.first(), track.last(), track.count()};
+    std::copy(std::begin(values), std::end(values), fields);
+    return fields;
+}
+
 }  // namespace
 
 extern "C" {
@@ -80,20 +121,47 @@ EMSCRIPTEN_KEEPALIVE const char* refusal(int question, const char* answer, int l
 EMSCRIPTEN_KEEPALIVE const int* counts(int count, int seed, int order)
 {
     static int result[3];
-    const auto length = static_cast<std::size_t>(std::clamp(count, 0, MAX));
-    std::vector<int> insertion_copy(length), merge_copy(length), quick_copy(length);
-    std::srand(static_cast<unsigned>(seed));
-    fill_arrays(insertion_copy.data(), merge_copy.data(), quick_copy.data(), static_cast<int>(length));
-    if (order != 0) {
-        for (auto* copy : {&insertion_copy, &merge_copy, &quick_copy}) {
-            order == 1 ? std::sort(copy->begin(), copy->end())
-                       : std::sort(copy->begin(), copy->end(), std::greater<>());
-        }
-    }
-    const int n = static_cast<int>(length);
+    std::vector<int> insertion_copy = values_of(count, seed, order);
+    std::vector<int> merge_copy = insertion_copy;
+    std::vector<int> quick_copy = insertion_copy;
+    const int n = static_cast<int>(insertion_copy.size());
     result[0] = insertion_sort(insertion_copy.data(), n);
     result[1] = merge_sort(merge_copy.data(), 0, n - 1);
     result[2] = quick_sort(quick_copy.data(), 0, n - 1);
     return result;
+}
+
+// The three sorts of those values, made ready to be shown at any step, each
+// window holding up to window steps. Returns the insertion sort's view.
+EMSCRIPTEN_KEEPALIVE const int* watch(int count, int seed, int order, int window)
+{
+    const std::vector<int> values = values_of(count, seed, order);
+    tracks.clear();
+    for (const Sort sort : {Sort::insertion, Sort::merge, Sort::quick}) {
+        tracks.emplace_back(sort, values, window);
+    }
+    return shown(0);
+}
+
+// Sort 0, 1 or 2 (insertion, merge, quick) at step, and what the view draws of it.
+EMSCRIPTEN_KEEPALIVE const int* watch_go(int sort, int step)
+{
+    tracks.at(static_cast<std::size_t>(sort)).go(step);
+    return shown(sort);
+}
+
+// A new window for the sort from step first, the step shown kept.
+EMSCRIPTEN_KEEPALIVE const int* watch_refill(int sort, int first)
+{
+    tracks.at(static_cast<std::size_t>(sort)).refill(first);
+    return shown(sort);
+}
+
+// The step asked for by the length bytes of answer, by the count's rule, from
+// 0 to last; -1 when refused.
+EMSCRIPTEN_KEEPALIVE int step_of(const char* answer, int length, int last)
+{
+    int value = 0;
+    return accepts_whole(std::string(answer, static_cast<std::size_t>(length)), 0, last, value) ? value : -1;
 }
 }

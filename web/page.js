@@ -1,7 +1,7 @@
 // The page: the program's three questions as a form, its session as a
-// terminal would show it, and a chart of how its counts grow with the number
-// of values. Every answer is checked, and every run made, by the program's own
-// code, compiled to WebAssembly.
+// terminal would show it, then the view of the sorts at work (watch.js) and
+// a chart of how their counts grow with the number of values (chart.js). Every answer is checked, and every run made,
+// by the program's own code, compiled to WebAssembly.
 'use strict';
 
 const orders = ['generated', 'ascending', 'descending'];
@@ -64,7 +64,7 @@ const program =
             const at = module._malloc(bytes.length + 1);
             module.HEAPU8.set(bytes, at);
             try {
-                return module.UTF8ToString(f(...rest, at, bytes.length));
+                return f(...rest, at, bytes.length);
             } finally {
                 module._free(at);
             }
@@ -74,15 +74,39 @@ const program =
         for (let i = 0; i < 3; i++) {
             module._counts(300, 1, 2);
         }
+        // What the program says of a sort at a step (page.cpp), the arrays as views of its memory.
+        const fields = [
+            'step',      'low',    'high',          'mid',   'at',           'other',  'leftNext',
+            'rightNext', 'pivot',  'lessEnd',       'next',  'greaterStart', 'values', 'scratch',
+            'pending',   'length', 'pendingLength', 'first', 'last',         'count'
+        ];
+        const shown = (address) => {
+            const heap = module.HEAP32;
+            const ints = heap.subarray(address / 4, address / 4 + fields.length);
+            const state = Object.fromEntries(fields.map((name, i) => [name, ints[i]]));
+            const array = (at, length) => heap.subarray(at / 4, at / 4 + length);
+            return Object.assign(state, {
+                values: array(state.values, state.length),
+                scratch: array(state.scratch, state.length),
+                pending: array(state.pending, state.pendingLength),
+            });
+        };
         return {
-            session: (answers) => call(module._run_session, answers),
-            refusal: (question, answer) => call(module._refusal, answer, question),
+            watch: (n, seed, order, window) => shown(module._watch(n, seed, order, window)),
+            go: (sort, step) => shown(module._watch_go(sort, step)),
+            refill: (sort, first) => shown(module._watch_refill(sort, first)),
+            stepOf: (answer, last) => call((at, length) => module._step_of(at, length, last), answer),
+            session: (answers) => module.UTF8ToString(call(module._run_session, answers)),
+            refusal: (question, answer) => module.UTF8ToString(call(module._refusal, answer, question)),
             counts: (n, seed, order) => {
                 const at = module._counts(n, seed, order) / 4;
                 return Array.from(module.HEAP32.subarray(at, at + 3));
             },
         };
     });
+
+// Yields to the browser until it has drawn a frame, and answered the user.
+const painted = () => new Promise((resolve) => requestAnimationFrame(() => setTimeout(resolve)));
 
 // Shows why a control's value is refused beside it, or clears that; true when it is accepted.
 function judge(control, why)
@@ -109,8 +133,10 @@ function fromAddress()
     return true;
 }
 
-let runs = 0;  // each run stops the chart fill of the one before
-let chart = null;
+let runs = 0;
+// The step a link opens the view at, for its own run alone.
+let linkStep = new URLSearchParams(location.search).get('step');
+
 
 // Runs the program on the form's answers, then fills the chart; a failure of
 // either is said in the status region, and the session stays shown.
@@ -118,7 +144,10 @@ function run()
 {
     let part = 'Starting the program';
     program
-        .then(({session, refusal, counts}) => {
+        .then((tools) => {
+            const {session, refusal, counts} = tools;
+            const asked = linkStep;
+            linkStep = null;
             part = 'The run';
             const accepted = [judge(count, refusal(0, count.value)), judge(seed, refusal(1, seed.value))];
             if (!accepted.every(Boolean) || order.getAttribute('aria-invalid') === 'true') {
@@ -137,179 +166,17 @@ function run()
             const ran = `Ran ${n} values, seed ${seedValue}: insertion sort ${report[0]}, merge sort ${report[1]}, ` +
                 `quick sort ${report[2]}.`;
             status.textContent = ran;
+            const said = (what, error) => (status.textContent = `${ran} ${failed(what, error)}`);
+            Chart.show(n, seedValue, answers.order, counts).catch((error) => said('The chart', error));
+            // The view once the report is on the screen, as the chart: it runs the three sorts.
             const runNumber = ++runs;
-            fill(runNumber, n, seedValue, answers.order, counts).catch((error) => {
-                if (runNumber === runs) {
-                    element('progress-text').textContent = 'failed';
-                    status.textContent = `${ran} ${failed('The chart', error)}`;
-                }
-            });
+            painted()
+                .then(() => runNumber === runs && View.start(tools, n, seedValue, answers.order, asked))
+                .catch((error) => said('The view', error));
         })
         .catch((error) => (status.textContent = failed(part, error)));
 }
 
-// Yields to the browser until it has drawn a frame, and answered the user.
-const painted = () => new Promise((resolve) => requestAnimationFrame(() => setTimeout(resolve)));
-
-// Runs the chart library, carried as text, the first time a chart is drawn,
-// in tasks of its own: as it starts it makes a number and a date format, and
-// the first ones a page makes load the locale's data, tens of milliseconds.
-let library = null;
-const chartLibrary = () => library ??= (async () => {
-    new Intl.NumberFormat(navigator.language).format(0);
-    new Intl.DateTimeFormat().resolvedOptions();
-    await painted();
-    const script = document.createElement('script');
-    script.textContent = element('chart-library').textContent;
-    // An error as it runs comes as an event, not to the caller.
-    let thrown = null;
-    const caught = (event) => {
-        thrown = event.error;
-        event.stopImmediatePropagation();
-    };
-    addEventListener('error', caught, true);
-    document.head.append(script);
-    removeEventListener('error', caught, true);
-    if (thrown || typeof uPlot !== 'function') {
-        throw thrown ?? new Error('uPlot is not defined');
-    }
-    await painted();
-})();
-
-const sizes = [1, ...Array.from({length: 40}, (_, i) => 125 * (i + 1))];
-const colours = ['#c0392b', '#2471a3', '#1e8449'];
-// The log axis's labels: the powers of ten alone, as 1, 10, 100, 1k, ... 1M.
-function compact(value)
-{
-    if (!Number.isInteger(Math.log10(value))) {
-        return '';
-    }
-    return value >= 1e6 ? value / 1e6 + 'M' : value >= 1e3 ? value / 1e3 + 'k' : String(value);
-}
-
-// Fills the chart and its table, a slice of at most about 20 ms a frame,
-// smallest sizes first: the sorts' code is then optimised by the time the
-// largest sizes come, and the page keeps answering.
-async function fill(runNumber, n, seedValue, orderName, counts)
-{
-    const points = [...sizes];
-    if (n >= 1 && !points.includes(n)) {
-        points.push(n);
-        points.sort((a, b) => a - b);
-    }
-    const progress = element('progress');
-    progress.max = points.length;
-    const body = element('points').tBodies[0];
-    body.replaceChildren();
-    element('chart-note').textContent = '';
-    element('progress-text').textContent = 'filling';
-    chart?.destroy();
-    chart = null;
-    const generated = orderName === 'generated';
-    // The report first: the chart waits until it is on the screen.
-    await painted();
-    performance.mark('shown');
-    await chartLibrary();
-    if (runNumber !== runs) {
-        return;
-    }
-    const plot = draw(n, generated);
-    const data = [[], [], [], []];
-    let zeros = 0;
-    while (data[0].length < points.length) {
-        const slice = performance.now();
-        do {
-            const size = points[data[0].length];
-            const row = [size, ...counts(size, seedValue, orders.indexOf(orderName))];
-            row.forEach((value, i) => data[i].push(value));
-            zeros += row.filter((value) => value === 0).length;
-            const cells = row.map((value) => Object.assign(document.createElement('td'), {textContent: value}));
-            if (size === n) {
-                cells[0].textContent += ' (your run)';
-            }
-            body.insertRow().append(...cells);
-        } while (data[0].length < points.length && performance.now() - slice < 20);
-        progress.value = data[0].length;
-        element('progress-text').textContent = `${data[0].length} of ${points.length} sizes`;
-        plot.real = data;
-        // A log scale has no 0: such counts sit on its floor, 1, and the note says so.
-        const shown = data.map((values, i) => i === 0 ? values : values.map((value) => Math.max(value, 1)));
-        const curve = (f) => data[0].map((x) => x > 1 ? f(x) : null);
-        const expected = generated ? [curve((x) => x * (x - 1) / 4), curve((x) => x * Math.log2(x))] : [];
-        plot.setData([...shown, ...expected]);
-        await painted();
-        if (runNumber !== runs) {
-            return;
-        }
-    }
-    element('progress-text').textContent =
-        `done: ${points.length} sizes, values ${generated ? 'as generated' : 'in ' + orderName + ' order'}`;
-    element('chart-note').textContent = (n === 0 ? 'A run of 0 values has no point on the chart. ' : '') +
-        (zeros ? `${zeros} of the counts are 0, which a log scale cannot show: they are drawn on its floor, at 1.` :
-                 '');
-}
-
-// A new chart for one run: the three counts, the expected curves for
-// generated values, and a line at the number of values asked for.
-function draw(n, generated)
-{
-    const holder = element('chart');
-    const series = [
-        {label: 'values'},
-        ...['insertion sort: exchanges', 'merge sort: elements written', 'quick sort: elements examined'].map(
-            (label, i) => ({
-                label,
-                stroke: colours[i],
-                width: 2,
-                points: {size: 6},
-                value: (u, v, s, at) => u.real?.[s][at] ?? '-'
-            })),
-    ];
-    if (generated) {
-        series.push(
-            {label: 'expected for insertion sort, n(n−1)/4', stroke: colours[0], dash: [6, 5], points: {show: false}});
-        series.push(
-            {label: 'expected for merge sort, n log2 n', stroke: colours[1], dash: [6, 5], points: {show: false}});
-    }
-    chart = new uPlot(
-        {
-            width: holder.clientWidth,
-            legend: {live: false},
-            height: 320,
-            series,
-            scales: {x: {time: false, range: [0, 5000]}, y: {distr: 3, range: [1, 1e8]}},
-            axes: [
-                {label: 'number of values'},
-                {label: 'count (log scale)', values: (u, ticks) => ticks.map(compact), size: 50}
-            ],
-            hooks: {
-                draw: [(u) => {
-                    if (n < 1) {
-                        return;
-                    }
-                    const x = u.valToPos(n, 'x', true);
-                    const {ctx} = u;
-                    ctx.save();
-                    ctx.strokeStyle = ctx.fillStyle = '#1a1a1a';
-                    ctx.setLineDash([2, 3]);
-                    ctx.beginPath();
-                    ctx.moveTo(x, u.bbox.top);
-                    ctx.lineTo(x, u.bbox.top + u.bbox.height);
-                    ctx.stroke();
-                    ctx.font = `${Math.round(12 * devicePixelRatio)}px sans-serif`;
-                    const label = ` your run: ${n} values `;
-                    const fits = x + ctx.measureText(label).width <= u.bbox.left + u.bbox.width;
-                    ctx.textAlign = fits ? 'left' : 'right';
-                    ctx.fillText(label, x, u.bbox.top + 14 * devicePixelRatio);
-                    ctx.restore();
-                }],
-            },
-        },
-        [[], [], [], [], ...(generated ? [[], []] : [])], holder);
-    return chart;
-}
-
-addEventListener('resize', () => chart?.setSize({width: element('chart').clientWidth, height: 320}));
 
 form.addEventListener('submit', (event) => {
     event.preventDefault();

@@ -1,0 +1,190 @@
+// The chart of how the counts grow with the number of values, for the seed
+// and order of the last run, and its table of points. Reached through
+// Chart.show; the chart library runs the first time a chart is drawn.
+'use strict';
+
+const Chart = (() => {
+    let chart = null;
+
+    // Runs the chart library, carried as text, the first time a chart is drawn,
+    // in tasks of its own: as it starts it makes a number and a date format, and
+    // the first ones a page makes load the locale's data, tens of milliseconds.
+    let library = null;
+    const chartLibrary = () => library ??= (async () => {
+        new Intl.NumberFormat(navigator.language).format(0);
+        new Intl.DateTimeFormat().resolvedOptions();
+        await painted();
+        const script = document.createElement('script');
+        script.textContent = element('chart-library').textContent;
+        // An error as it runs comes as an event, not to the caller.
+        let thrown = null;
+        const caught = (event) => {
+            thrown = event.error;
+            event.stopImmediatePropagation();
+        };
+        addEventListener('error', caught, true);
+        document.head.append(script);
+        removeEventListener('error', caught, true);
+        if (thrown || typeof uPlot !== 'function') {
+            throw thrown ?? new Error('uPlot is not defined');
+        }
+        await painted();
+    })();
+
+    const sizes = [1, ...Array.from({length: 40}, (_, i) => 125 * (i + 1))];
+    const colours = ['#c0392b', '#2471a3', '#1e8449'];
+    // The log axis's labels: the powers of ten alone, as 1, 10, 100, 1k, ... 1M.
+    function compact(value)
+    {
+        if (!Number.isInteger(Math.log10(value))) {
+            return '';
+        }
+        return value >= 1e6 ? value / 1e6 + 'M' : value >= 1e3 ? value / 1e3 + 'k' : String(value);
+    }
+
+    // Fills the chart and its table, a slice of at most about 20 ms a frame,
+    // smallest sizes first: the sorts' code is then optimised by the time the
+    // largest sizes come, and the page keeps answering.
+    async function fill(runNumber, n, seedValue, orderName, counts)
+    {
+        const points = [...sizes];
+        if (n >= 1 && !points.includes(n)) {
+            points.push(n);
+            points.sort((a, b) => a - b);
+        }
+        const progress = element('progress');
+        progress.max = points.length;
+        const body = element('points').tBodies[0];
+        body.replaceChildren();
+        element('chart-note').textContent = '';
+        element('progress-text').textContent = 'filling';
+        chart?.destroy();
+        chart = null;
+        const generated = orderName === 'generated';
+        // The report first: the chart waits until it is on the screen.
+        await painted();
+        performance.mark('shown');
+        await chartLibrary();
+        if (runNumber !== runs) {
+            return;
+        }
+        const plot = draw(n, generated);
+        const data = [[], [], [], []];
+        let zeros = 0;
+        while (data[0].length < points.length) {
+            const slice = performance.now();
+            do {
+                const size = points[data[0].length];
+                const row = [size, ...counts(size, seedValue, orders.indexOf(orderName))];
+                row.forEach((value, i) => data[i].push(value));
+                zeros += row.filter((value) => value === 0).length;
+                const cells = row.map((value) => Object.assign(document.createElement('td'), {textContent: value}));
+                if (size === n) {
+                    cells[0].textContent += ' (your run)';
+                }
+                body.insertRow().append(...cells);
+            } while (data[0].length < points.length && performance.now() - slice < 20);
+            progress.value = data[0].length;
+            element('progress-text').textContent = `${data[0].length} of ${points.length} sizes`;
+            plot.real = data;
+            // A log scale has no 0: such counts sit on its floor, 1, and the note says so.
+            const shown = data.map((values, i) => i === 0 ? values : values.map((value) => Math.max(value, 1)));
+            const curve = (f) => data[0].map((x) => x > 1 ? f(x) : null);
+            const expected = generated ? [curve((x) => x * (x - 1) / 4), curve((x) => x * Math.log2(x))] : [];
+            plot.setData([...shown, ...expected]);
+            await painted();
+            if (runNumber !== runs) {
+                return;
+            }
+        }
+        element('progress-text').textContent =
+            `done: ${points.length} sizes, values ${generated ? 'as generated' : 'in ' + orderName + ' order'}`;
+        element('chart-note').textContent = (n === 0 ? 'A run of 0 values has no point on the chart. ' : '') +
+            (zeros ? `${zeros} of the counts are 0, which a log scale cannot show: they are drawn on its floor, at 1.` :
+                     '');
+    }
+
+    // A new chart for one run: the three counts, the expected curves for
+    // generated values, and a line at the number of values asked for.
+    function draw(n, generated)
+    {
+        const holder = element('chart');
+        const series = [
+            {label: 'values'},
+            ...['insertion sort: exchanges', 'merge sort: elements written', 'quick sort: elements examined'].map(
+                (label, i) => ({
+                    label,
+                    stroke: colours[i],
+                    width: 2,
+                    points: {size: 6},
+                    value: (u, v, s, at) => u.real?.[s][at] ?? '-'
+                })),
+        ];
+        if (generated) {
+            series.push({
+                label: 'expected for insertion sort, n(n−1)/4',
+                stroke: colours[0],
+                dash: [6, 5],
+                points: {show: false}
+            });
+            series.push(
+                {label: 'expected for merge sort, n log2 n', stroke: colours[1], dash: [6, 5], points: {show: false}});
+        }
+        chart = new uPlot(
+            {
+                width: holder.clientWidth,
+                legend: {live: false},
+                height: 320,
+                series,
+                scales: {x: {time: false, range: [0, 5000]}, y: {distr: 3, range: [1, 1e8]}},
+                axes: [
+                    {label: 'number of values'},
+                    {label: 'count (log scale)', values: (u, ticks) => ticks.map(compact), size: 50}
+                ],
+                hooks: {
+                    draw: [(u) => {
+                        if (n < 1) {
+                            return;
+                        }
+                        const x = u.valToPos(n, 'x', true);
+                        const {ctx} = u;
+                        ctx.save();
+                        ctx.strokeStyle = ctx.fillStyle = '#1a1a1a';
+                        ctx.setLineDash([2, 3]);
+                        ctx.beginPath();
+                        ctx.moveTo(x, u.bbox.top);
+                        ctx.lineTo(x, u.bbox.top + u.bbox.height);
+                        ctx.stroke();
+                        ctx.font = `${Math.round(12 * devicePixelRatio)}px sans-serif`;
+                        const label = ` your run: ${n} values `;
+                        const fits = x + ctx.measureText(label).width <= u.bbox.left + u.bbox.width;
+                        ctx.textAlign = fits ? 'left' : 'right';
+                        ctx.fillText(label, x, u.bbox.top + 14 * devicePixelRatio);
+                        ctx.restore();
+                    }],
+                },
+            },
+            [[], [], [], [], ...(generated ? [[], []] : [])], holder);
+        return chart;
+    }
+
+    addEventListener('resize', () => chart?.setSize({width: element('chart').clientWidth, height: 320}));
+
+    let runs = 0;  // each run stops the fill of the one before
+
+    // Fills the chart for a run of n values from seed in the order named, with
+    // counts from the program; on a failure the progress says so and the promise
+    // rejects, unless a later run has taken over.
+    function show(n, seedValue, orderName, counts)
+    {
+        const runNumber = ++runs;
+        return fill(runNumber, n, seedValue, orderName, counts).catch((error) => {
+            if (runNumber === runs) {
+                element('progress-text').textContent = 'failed';
+                throw error;
+            }
+        });
+    }
+
+    return {show};
+})();
