@@ -7,6 +7,17 @@
 
 namespace {
 
+// A partition of values[low..high] is over: its less-than region is sorted
+// first, so it goes on the stack of ranges waiting last.
+void partitioned(State& state, int low, int less_end, int greater_start, int high)
+{
+    for (const auto& [from, to] : {std::pair(greater_start, high), std::pair(low, less_end)}) {
+        if (from < to) {
+            state.pending.insert(state.pending.end(), {from, to});
+        }
+    }
+}
+
 // The marks and ranges pending after event, and for an operation the array
 // made as it is after it: what a run and a replay share.
 void track(State& state, const Event& event, bool operate)
@@ -58,58 +69,81 @@ void track(State& state, const Event& event, bool operate)
         if (operate) {
             exchange(values[static_cast<std::size_t>(marks.at)], values[static_cast<std::size_t>(marks.other)]);
         }
-        // The partition is over: its less-than region is sorted first, so it goes on the stack last.
         if (marks.next == marks.greater_start) {
-            for (const auto& [low, high] :
-                 {std::pair(marks.greater_start, marks.high), std::pair(marks.low, marks.less_end)}) {
-                if (low < high) {
-                    state.pending.insert(state.pending.end(), {low, high});
-                }
-            }
+            partitioned(state, marks.low, marks.less_end, marks.greater_start, marks.high);
         }
         return;
     }
 }
 
-// The sort's watch on a run: counts the steps, keeps the marks, copies the
-// state at the window's first step and records the events after it.
+// Thrown to stop a run at the window's last step.
+struct Stop {};
+
+// The sort's watch on a run. Before the window's first step it keeps only
+// what the marks there will need: the merge or partition under way, the
+// ranges waiting, and the operations since that merge or partition began.
+// There it copies the state; after it, it records each event, up to the
+// window's last step, where it stops the run when stop is set.
 class Recorder {
 public:
-    Recorder(State& run, State& base, std::vector<Event>& events, int first, int last)
-        : run_(run), base_(base), events_(events), first_(first), last_(last)
+    Recorder(State& run, State& base, std::vector<Event>& events, int first, int last, bool stop)
+        : run_(run), base_(base), events_(events), first_(first), last_(last), stop_(stop)
     {
         if (first == 0) {
             base_ = run_;
         }
     }
 
-    void exchanged(int i, int left) { note({Event::exchanged, short_of(i), short_of(left), 0}); }
+    void exchanged(int i, int left) { counted(Event::exchanged, i, left, 0); }
     void merging(int low, int mid, int high, const int* scratch)
     {
         scratch_ = scratch;
-        note({Event::merging, short_of(low), short_of(mid), short_of(high)});
+        begun({Event::merging, short_of(low), short_of(mid), short_of(high)});
     }
-    void written(int k, int from) { note({Event::written, short_of(k), short_of(from), 0}); }
-    void partitioning(int low, int high, int) { note({Event::partitioning, short_of(low), short_of(high), 0}); }
-    void examined(int at, int less_end, int greater_start)
-    {
-        note({Event::examined, short_of(at), short_of(less_end), short_of(greater_start)});
-    }
+    void written(int k, int from) { counted(Event::written, k, from, 0); }
+    void partitioning(int low, int high, int) { begun({Event::partitioning, short_of(low), short_of(high), 0}); }
+    void examined(int at, int less_end, int greater_start) { counted(Event::examined, at, less_end, greater_start); }
 
 private:
     static std::int16_t short_of(int position) { return static_cast<std::int16_t>(position); }
 
-    void note(const Event& event)
+    // A merge or a partition begins: the one before is over.
+    void begun(const Event& event)
     {
-        const bool counted = event.counted();
-        run_.step += counted;
-        track(run_, event, false);
-        const int step = run_.step;
-        if (counted ? first_ < step && step <= last_ : first_ <= step && step < last_) {
+        if (step_ < first_) {
+            if (since_size_ > 0 && since_[static_cast<std::size_t>(since_size_) - 1].kind == Event::examined) {
+                const Event& last = since_[static_cast<std::size_t>(since_size_) - 1];
+                partitioned(run_, run_.marks.low, last.b, last.c, run_.marks.high);
+            }
+            since_size_ = 0;
+            track(run_, event, false);
+        } else if (step_ < last_) {
             events_.push_back(event);
         }
-        if (counted && step == first_) {
-            base_.step = step;
+    }
+
+    // Each field stored apart: an event put together on the stack and copied
+    // whole would wait for those stores at every operation.
+    static void set(Event& event, Event::Kind kind, int a, int b, int c)
+    {
+        event.kind = kind;
+        event.a = short_of(a);
+        event.b = short_of(b);
+        event.c = short_of(c);
+    }
+
+    void counted(Event::Kind kind, int a, int b, int c)
+    {
+        // An exchange of the insertion sort says all that its marks need.
+        since_size_ = kind == Event::exchanged ? 0 : since_size_;
+        if (++step_ <= first_) {
+            set(since_[static_cast<std::size_t>(since_size_++)], kind, a, b, c);
+        }
+        if (step_ == first_) {
+            for (int i = 0; i < since_size_; ++i) {
+                track(run_, since_[static_cast<std::size_t>(i)], false);
+            }
+            base_.step = static_cast<int>(first_);
             base_.values = run_.values;
             base_.marks = run_.marks;
             base_.pending = run_.pending;
@@ -117,14 +151,25 @@ private:
                 std::copy(scratch_ + run_.marks.low, scratch_ + run_.marks.high + 1,
                           base_.scratch.begin() + run_.marks.low);
             }
+        } else if (step_ > first_ && step_ <= last_) {
+            set(events_.emplace_back(), kind, a, b, c);
+            if (step_ == last_ && stop_) {
+                throw Stop{};
+            }
         }
     }
 
     State& run_;
     State& base_;
     std::vector<Event>& events_;
+    // A merge or a partition makes at most MAX operations.
+    std::vector<Event> since_ = std::vector<Event>(MAX);
+    int since_size_ = 0;
     const int* scratch_ = nullptr;
-    int first_, last_;
+    // Wider than the sorted ints, so that the compiler knows that the sort's stores leave them alone.
+    long long step_ = 0;
+    long long first_, last_;
+    bool stop_;
 };
 
 }  // namespace
@@ -167,17 +212,15 @@ void Track::fill(int first)
     events_.reserve(static_cast<std::size_t>(steps + steps / 2 + 1));
     first = std::clamp(first, 0, count_);
     const long long last = static_cast<long long>(first) + window_;
-    Recorder watch(run, base_, events_, first, static_cast<int>(std::min<long long>(last, INT32_MAX)));
-    switch (sort_) {
-    case Sort::insertion:
-        count_ = insertion_sort(run.values.data(), n, watch);
-        break;
-    case Sort::merge:
-        count_ = merge_sort(run.values.data(), 0, n - 1, watch);
-        break;
-    case Sort::quick:
-        count_ = quick_sort(run.values.data(), 0, n - 1, watch);
-        break;
+    // The first run counts the operations; the others stop at the window's end.
+    Recorder watch(run, base_, events_, first, static_cast<int>(std::min<long long>(last, INT32_MAX)), counted_);
+    try {
+        const int count = sort_ == Sort::insertion ? insertion_sort(run.values.data(), n, watch)
+                          : sort_ == Sort::merge   ? merge_sort(run.values.data(), 0, n - 1, watch)
+                                                   : quick_sort(run.values.data(), 0, n - 1, watch);
+        count_ = count;
+        counted_ = true;
+    } catch (const Stop&) {
     }
     last_ = static_cast<int>(std::min<long long>(last, count_));
     shown_ = base_;

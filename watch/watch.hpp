@@ -64,6 +64,7 @@ private:
     std::vector<int> input_;
     int window_;
     int count_ = 0;
+    bool counted_ = false;
     int last_ = 0;
     State base_, shown_;
     std::vector<Event> events_;
