@@ -131,16 +131,19 @@ EMSCRIPTEN_KEEPALIVE const int* counts(int count, int seed, int order)
     return result;
 }
 
-// The three sorts of those values, made ready to be shown at any step, each
-// window holding up to window steps. Returns the insertion sort's view.
-EMSCRIPTEN_KEEPALIVE const int* watch(int count, int seed, int order, int window)
+// Sort 0, 1 or 2 (insertion, merge, quick) of those values, made ready to be
+// shown at any step, each window holding up to window steps; sort 0 starts
+// anew, and the others follow it in turn, each in a task of its own. Returns
+// what the view draws of it.
+EMSCRIPTEN_KEEPALIVE const int* watch(int count, int seed, int order, int window, int sort)
 {
-    const std::vector<int> values = values_of(count, seed, order);
-    tracks.clear();
-    for (const Sort sort : {Sort::insertion, Sort::merge, Sort::quick}) {
-        tracks.emplace_back(sort, values, window);
+    static std::vector<int> values;
+    if (sort == 0) {
+        values = values_of(count, seed, order);
+        tracks.clear();
     }
-    return shown(0);
+    tracks.emplace_back(static_cast<Sort>(sort), values, window);
+    return shown(sort);
 }
 
 // Sort 0, 1 or 2 (insertion, merge, quick) at step, and what the view draws of it.

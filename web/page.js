@@ -92,7 +92,7 @@ const program =
             });
         };
         return {
-            watch: (n, seed, order, window) => shown(module._watch(n, seed, order, window)),
+            watch: (n, seed, order, window, sort) => shown(module._watch(n, seed, order, window, sort)),
             go: (sort, step) => shown(module._watch_go(sort, step)),
             refill: (sort, first) => shown(module._watch_refill(sort, first)),
             stepOf: (answer, last) => call((at, length) => module._step_of(at, length, last), answer),

@@ -24,20 +24,34 @@ const View = (() => {
     let addressTimer = 0;
 
     // The view for a run of n values from seed in the order named; it opens at
-    // step asked, a step's text from the address, or at step 0. Paused.
-    function start(programTools, n, seedValue, orderName, asked)
+    // step asked, a step's text from the address, or at step 0. Paused. Each
+    // sort is made ready in a task of its own; a later start stops an earlier one.
+    let starts = 0;
+    async function start(programTools, n, seedValue, orderName, asked)
     {
         if (!tools) {
             warm(programTools);
         }
         tools = programTools;
         pause(false);
+        race = null;
+        const started = ++starts;
         // Each state's arrays are views of the program's memory, good until its next call: read at once.
-        const first = tools.watch(n, seedValue, orders.indexOf(orderName), window);
-        const top = first.values.reduce((a, b) => Math.max(a, b), 1);
-        const shown = [first, tools.go(1, 0), tools.go(2, 0)];
-        const last = Math.max(...shown.map((state) => state.count));
-        race = {n, last, shown, top};
+        let top = 1;
+        const counts = [];
+        for (const sort of [0, 1, 2]) {
+            if (sort > 0) {
+                await new Promise((resolve) => setTimeout(resolve));
+                if (started !== starts) {
+                    return;
+                }
+            }
+            const state = tools.watch(n, seedValue, orders.indexOf(orderName), window, sort);
+            top = sort === 0 ? state.values.reduce((a, b) => Math.max(a, b), 1) : top;
+            counts.push(state.count);
+        }
+        const last = Math.max(...counts);
+        race = {n, last, shown: [], top};
         element('watch-order').textContent = orderName === 'generated' ?
             `The ${n} values of the last run, as generated.` :
             `The ${n} values of the last run, in ${orderName} order, as the chart's order asks.`;
@@ -62,6 +76,9 @@ const View = (() => {
     // 300 ms, in the address.
     function show(k, how = 'stopped')
     {
+        if (!race) {
+            return;
+        }
         step = Math.min(Math.max(k, 0), race.last);
         race.shown = sorts.map((_, sort) => {
             const state = tools.go(sort, step);
@@ -413,7 +430,7 @@ const View = (() => {
     function warm(programTools)
     {
         wire();
-        programTools.watch(300, 1, 2, 1 << 12);
+        [0, 1, 2].forEach((sort) => programTools.watch(300, 1, 2, 1 << 12, sort));
         for (const k of [20000, 100, 40000, 39999, 0]) {
             [0, 1, 2].forEach((sort) => programTools.go(sort, k));
         }

@@ -61,7 +61,10 @@ async function puppeteerEngine(name)
         executablePath: '/usr/bin/firefox-esr',
         extraPrefsFirefox: {'intl.accept_languages': 'C'}
     };
-    const chromium = {executablePath: '/usr/bin/chromium', args: ['--no-sandbox', '--accept-lang=C']};
+    const chromium = {
+        executablePath: '/usr/bin/chromium',
+        args: ['--no-sandbox', '--accept-lang=C', '--enable-precise-memory-info']
+    };
     const browser = await puppeteer.launch(name === 'firefox' ? firefox : chromium);
     const cdp = name === 'chromium';
     return {
@@ -169,7 +172,15 @@ async function webkitEngine()
         },
     });
     const session = (method, path, body) => call(method, `/session/${sessionId}${path}`, body);
-    const key = {Tab: '\uE004', Enter: '\uE007', Control: '\uE009'};
+    const key = {
+        Tab: '\uE004',
+        Enter: '\uE007',
+        Control: '\uE009',
+        End: '\uE010',
+        Home: '\uE011',
+        ArrowLeft: '\uE012',
+        ArrowRight: '\uE014'
+    };
     // One window, navigated for each tab; nothing can watch a page before its own scripts.
     return {
         can: {},

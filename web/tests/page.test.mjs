@@ -7,6 +7,7 @@ import {readFileSync, writeFileSync} from 'node:fs';
 import {createServer} from 'node:http';
 import {dirname, join} from 'node:path';
 import {after, before, test} from 'node:test';
+import {setTimeout as sleep} from 'node:timers/promises';
 import {pathToFileURL} from 'node:url';
 
 import {launch} from './engines.mjs';
@@ -159,7 +160,8 @@ test('a part that fails says so, with its error, and what works goes on working'
 test('no accessibility fault, and at 320 px nothing scrolls sideways but the boxes', async () => {
     const axe = readFileSync(new URL('../node_modules/axe-core/axe.min.js', import.meta.url), 'utf8');
     for (const width of browser.can.narrow ? [1280, 320] : [1280]) {
-        const tab = await browser.open(page + '?count=5000&seed=1&list=y', {width});
+        // The view paused mid-race.
+        const tab = await browser.open(page + '?count=5000&seed=1&list=y&step=3000000', {width});
         await settled(tab);
         // Through the driver: the page's policy refuses a script element added to it.
         await tab.evaluate(axe);
@@ -175,6 +177,71 @@ test('no accessibility fault, and at 320 px nothing scrolls sideways but the box
         await tab.done();
     }
 });
+
+test(
+    'the view: any step from a link, its keys, and at the last step the chart\'s row and the sorted values',
+    async () => {
+        const view = (tab) => tab.evaluate(
+            () => ['watch-step', 'watch-refused',
+                   ...['insertion', 'merge', 'quick'].flatMap(
+                       (sort) => [`${sort}-counter`, `${sort}-done`, `${sort}-values`])]
+                      .map((id) => document.getElementById(id).textContent));
+        for (const order of ['generated', 'descending']) {
+            const tab = await browser.open(page + `?count=30&seed=5&list=y&order=${order}&step=40`);
+            await settled(tab);
+            const [step, , insertion, , , merge] = await view(tab);
+            const last = Number(step.split(' of ')[1]);
+            assert.equal(step, `Step 40 of ${last}`);
+            assert.deepEqual([insertion, merge], ['exchanges: 40', 'elements written back: 40']);
+            await tab.waitFor(() => location.search.endsWith('&step=40'));
+            // The keys act on the page itself, and in a form control not at all.
+            await tab.keys(['ArrowRight', 'ArrowRight', 'ArrowLeft', 'Tab', 'ArrowRight', 'End']);
+            assert.match((await view(tab))[0], /^Step 41 of/);
+            await tab.evaluate(() => document.activeElement.blur());
+            await tab.keys(['Home']);
+            const input = (await view(tab))[4].split(': ')[1].split(' ').map(Number);
+            await tab.keys(['End']);
+            const atEnd = await view(tab);
+            assert.equal(atEnd[0], `Step ${last} of ${last}`);
+            const counts = [2, 5, 8].map((i) => Number(atEnd[i].split(': ')[1]));
+            const row = await tab.evaluate(
+                () => [...document.querySelectorAll('#points tbody tr')]
+                          .find((row) => row.cells[0].textContent.endsWith('(your run)'))
+                          .textContent);
+            assert.equal(Math.max(...counts), last);
+            assert.match(row, new RegExp(`^30 \\(your run\\)${counts.join('')}$`));
+            if (order === 'generated') {
+                const report = (await text(tab, 'session')).match(/count: \d+/g).map((line) => Number(line.slice(7)));
+                assert.deepEqual(counts, report);
+                const listed = (await text(tab, 'session')).match(/Unsorted array: \n(.*) \n/)[1];
+                assert.deepEqual(input, listed.split(' ').map(Number));
+            }
+            const sorted = `Values at this step: ${[...input].sort((a, b) => a - b).join(' ')}`;
+            assert.deepEqual([atEnd[4], atEnd[7], atEnd[10]], [sorted, sorted, sorted]);
+            assert.deepEqual([atEnd[3], atEnd[6], atEnd[9]], counts.map((count) => `done at step ${count}`));
+            // Space plays from the start at the speed the keys set, and pauses.
+            await tab.keys(['Home', '-', '-', '=', ' ']);
+            assert.equal(await tab.evaluate(() => document.getElementById('watch-speed').value), '5 steps a second');
+            await tab.waitFor(() => document.getElementById('watch-step').textContent.startsWith('Step 2 '));
+            await tab.keys([' ']);
+            const paused = (await view(tab))[0];
+            await sleep(500);
+            assert.equal((await view(tab))[0], paused);
+            await tab.done();
+        }
+        for (const [asked, shown] of [[' +7 ', 'Step 7 '], ['7.0', null], ['-1', null], ['99999', null], ['', null]]) {
+            const tab = await browser.open(page + `?count=10&seed=5&step=${encodeURIComponent(asked)}`);
+            await settled(tab);
+            const [step, refused] = await view(tab);
+            assert.ok(step.startsWith(shown ?? 'Step 0 '), asked);
+            assert.equal(
+                refused,
+                shown ? '' :
+                        `There is no step "${asked}" in this run: its steps are the whole numbers from 0 to ${
+                            step.split(' of ')[1]}.`);
+            await tab.done();
+        }
+    });
 
 test('timings: the listed 5000-value run in the page, and opening its link against a blank page', async (t) => {
     const median = (times) => times.sort((a, b) => a - b)[times.length >> 1];
@@ -208,4 +275,58 @@ test('timings: the listed 5000-value run in the page, and opening its link again
     }
     t.diagnostic(`to the report on screen in ${engine}: ${median(loads.page)} ms; a blank page: ${
         median(loads.blank)} ms; ratio ${(median(loads.page) / median(loads.blank)).toFixed(2)}`);
+
+    // The view at 5000 descending values: jumps, then playing at the top speed to the end, then back to the start.
+    const memory =
+        'const made = WebAssembly.Instance; WebAssembly.Instance = function(...args) { const i = new made(...args); ' +
+        'window.programMemory = Object.values(i.exports).find((e) => e instanceof WebAssembly.Memory); return i }';
+    const view = await browser.open(
+        page + '?count=5000&seed=1&list=n&order=descending&step=6000000',
+        {before: browser.can.before ? memory : undefined});
+    await view.waitFor(() => document.getElementById('watch-step').textContent.startsWith('Step 6000000 '));
+    await settled(view);
+    const jumps = [];
+    for (const key of ['End', 'ArrowLeft', 'Home', 'End', 'ArrowLeft', 'Home']) {
+        jumps.push(await view.evaluate(async (key) => {
+            const started = performance.now();
+            document.body.dispatchEvent(new KeyboardEvent('keydown', {key, bubbles: true}));
+            await new Promise((resolve) => requestAnimationFrame(() => setTimeout(resolve)));
+            return `${key} ${(performance.now() - started).toFixed(0)} ms`;
+        }, key));
+    }
+    const played = await view.evaluate(async () => {
+        const tasks = [];
+        if (PerformanceObserver.supportedEntryTypes.includes('longtask')) {
+            new PerformanceObserver((list) => tasks.push(...list.getEntries().map((task) => task.duration))).observe({
+                type: 'longtask'
+            });
+        }
+        const speed = document.getElementById('watch-speed');
+        speed.selectedIndex = speed.options.length - 1;
+        document.getElementById('watch-play').click();
+        const frames = [];
+        await new Promise((resolve) => requestAnimationFrame(function frame(time) {
+                              frames.push(time);
+                              document.getElementById('watch-play').textContent === 'Pause' ?
+                                  requestAnimationFrame(frame) :
+                                  resolve();
+                          }));
+        const gaps = frames.slice(1).map((time, i) => time - frames[i]).sort((a, b) => a - b);
+        document.body.dispatchEvent(new KeyboardEvent('keydown', {key: 'Home', bubbles: true}));
+        return {
+            gap: gaps[gaps.length >> 1],
+            frames: gaps.length,
+            tasks: tasks.filter((duration) => duration > 50),
+            memory: [window.programMemory?.buffer.byteLength, performance.memory?.usedJSHeapSize].map(
+                (bytes) => (bytes ? (bytes / 2 ** 20).toFixed(1) + ' MB' : 'not known'))
+        };
+    });
+    await view.done();
+    t.diagnostic(
+        `the view at 5000 descending in ${engine}: jumps ${jumps.join(', ')}; playing at the top speed, ` +
+        `median frame interval ${played.gap.toFixed(1)} ms over ${played.frames} frames; after it, ` +
+        `WebAssembly memory ${played.memory[0]}, JavaScript heap ${played.memory[1]}`);
+    if (browser.can.longTasks) {
+        assert.deepEqual(played.tasks, []);
+    }
 });
