@@ -143,7 +143,7 @@ private:
             for (int i = 0; i < since_size_; ++i) {
                 track(run_, since_[static_cast<std::size_t>(i)], false);
             }
-            base_.step = static_cast<int>(first_);
+            base_.step = first_;
             base_.values = run_.values;
             base_.marks = run_.marks;
             base_.pending = run_.pending;
@@ -166,9 +166,8 @@ private:
     std::vector<Event> since_ = std::vector<Event>(MAX);
     int since_size_ = 0;
     const int* scratch_ = nullptr;
-    // Wider than the sorted ints, so that the compiler knows that the sort's stores leave them alone.
-    long long step_ = 0;
-    long long first_, last_;
+    int step_ = 0;
+    int first_, last_;
     bool stop_;
 };
 

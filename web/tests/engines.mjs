@@ -172,15 +172,10 @@ async function webkitEngine()
         },
     });
     const session = (method, path, body) => call(method, `/session/${sessionId}${path}`, body);
-    const key = {
-        Tab: '\uE004',
-        Enter: '\uE007',
-        Control: '\uE009',
-        End: '\uE010',
-        Home: '\uE011',
-        ArrowLeft: '\uE012',
-        ArrowRight: '\uE014'
-    };
+    // The W3C WebDriver codes of the keys the tests press, each after U+E000.
+    const codes = {Tab: 4, Enter: 7, Control: 9, End: 16, Home: 17, ArrowLeft: 18, ArrowRight: 20};
+    const key =
+        Object.fromEntries(Object.entries(codes).map(([name, code]) => [name, String.fromCharCode(0xe000 + code)]));
     // One window, navigated for each tab; nothing can watch a page before its own scripts.
     return {
         can: {},
