@@ -154,8 +154,7 @@ bool accepts_whole(const std::string& answer, long long lowest, long long highes
 {
     std::istringstream in(answer);
     int number = 0;
-    if (read_whole_number(in, lowest, highest, number) != Reading::accepted ||
-        !is_end((in >> std::ws).peek())) {
+    if (read_whole_number(in, lowest, highest, number) != Reading::accepted || !is_end((in >> std::ws).peek())) {
         return false;
     }
     value = number;

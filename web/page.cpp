@@ -10,10 +10,10 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <iterator>
 #include <cstdlib>
 #include <functional>
 #include <istream>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -77,11 +77,29 @@ const int* shown(int sort)
     const Track& track = tracks.at(static_cast<std::size_t>(sort));
     const State& state = track.shown();
     const Marks& m = state.marks;
-    const auto address = [](const std::vector<int>& ints) { return static_cast<int>(reinterpret_cast<std::intptr_t>(ints.data())); };
-    const int values[] = {state.step, m.low, m.high, m.mid, m.at, m.other, m.left_next, m.right_next, m.pivot,
-                          m.less_end, m.next, m.greater_start, address(state.values), address(state.scratch),
-                          address(state.pending), static_cast<int>(state.values.size()),
-                          static_cast<int>(state.pending.size()), track.first(), track.last(), track.count()};
+    const auto address = [](const std::vector<int>& ints) {
+        return static_cast<int>(reinterpret_cast<std::intptr_t>(ints.data()));
+    };
+    const int values[] = {state.step,
+                          m.low,
+                          m.high,
+                          m.mid,
+                          m.at,
+                          m.other,
+                          m.left_next,
+                          m.right_next,
+                          m.pivot,
+                          m.less_end,
+                          m.next,
+                          m.greater_start,
+                          address(state.values),
+                          address(state.scratch),
+                          address(state.pending),
+                          static_cast<int>(state.values.size()),
+                          static_cast<int>(state.pending.size()),
+                          track.first(),
+                          track.last(),
+                          track.count()};
     std::copy(std::begin(values), std::end(values), fields);
     return fields;
 }
