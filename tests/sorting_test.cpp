@@ -1,5 +1,6 @@
 #include "sorting.hpp"
 #include "run_check.hpp"
+#include "watch.hpp"
 
 #include <gtest/gtest.h>
 
@@ -23,19 +24,42 @@ struct Input {
     long long quick;
 };
 
-// Every sort through one signature, sorting values[low..high]; expected is the
-// count it must return, the inversions for insertion sort, the closed form for merge sort.
-struct Sort {
+// The array after the k-th operation of a plain run, taken by a watch of its own.
+struct StopAt : Unwatched {
+    StopAt(const int* array, int size, int stop) : values(array), n(size), k(stop) {}
+    const int* values;
+    int n, k, step = 0;
+    std::vector<int> seen;
+    void count()
+    {
+        if (++step == k) {
+            seen.assign(values, values + n);
+        }
+    }
+    void exchanged(int, int) { count(); }
+    void written(int, int) { count(); }
+    void examined(int, int, int) { count(); }
+};
+
+// Every sort through one signature, sorting values[low..high], plainly or
+// watched; expected is the count it must return, the inversions for insertion
+// sort, the closed form for merge sort.
+struct Way {
     const char* name;
+    Sort sort;
     int (*run)(int* values, int low, int high);
+    int (*watched)(int* values, int low, int high, StopAt& watch);
     long long (*expected)(const Input& input);
 };
 
-const Sort sorts[] = {
-    {"insertion", [](int* values, int low, int high) { return insertion_sort(values + low, high - low + 1); },
+const Way sorts[] = {
+    {"insertion", Sort::insertion,
+     [](int* values, int low, int high) { return insertion_sort(values + low, high - low + 1); },
+     [](int* values, int low, int high, StopAt& watch) { return insertion_sort(values + low, high - low + 1, watch); },
      [](const Input& input) { return inversions(input.values); }},
-    {"merge", merge_sort, [](const Input& input) { return merge_writes(input.values.size()); }},
-    {"quick", quick_sort, [](const Input& input) { return input.quick; }},
+    {"merge", Sort::merge, merge_sort, merge_sort<StopAt>,
+     [](const Input& input) { return merge_writes(input.values.size()); }},
+    {"quick", Sort::quick, quick_sort, quick_sort<StopAt>, [](const Input& input) { return input.quick; }},
 };
 
 const Input inputs[] = {
@@ -51,7 +75,7 @@ const Input inputs[] = {
     {"extremes", {INT32_MAX, INT32_MIN, 0, -1, INT32_MAX, INT32_MIN}, 12},
 };
 
-class EverySort : public testing::TestWithParam<std::tuple<Sort, Input>> {};
+class EverySort : public testing::TestWithParam<std::tuple<Way, Input>> {};
 
 // Sorts the input inside a larger array, so that writes outside the range show.
 TEST_P(EverySort, SortsItsRangeAloneAndCountsItsWork)
@@ -70,6 +94,40 @@ TEST_P(EverySort, SortsItsRangeAloneAndCountsItsWork)
     EXPECT_EQ(std::count(array.begin(), array.end(), -999), low + 4);
     const long long expected = sort.expected(input);
     EXPECT_TRUE(expected >= 0 ? count == expected : plausible_quick_count(input.values, count)) << count;
+}
+
+// The watched sort in windows of 7 steps, jumped about in and across, against
+// a plain run stopped at each step and a window that holds every step.
+TEST_P(EverySort, ShowsEachStepAsAPlainRunAtWindowEdgesAndTheEnd)
+{
+    const auto& [way, input] = GetParam();
+    if (input.values.size() > 300) {
+        GTEST_SKIP() << "too many steps to run again at each";
+    }
+    const auto n = static_cast<int>(input.values.size());
+    Track small(way.sort, input.values, 7);
+    Track whole(way.sort, input.values, 1 << 20);
+    const int count = small.count();
+    ASSERT_EQ(whole.count(), count);
+    for (const int k : {count, 0, 6, 7, 8, count / 2, count - 1, count + 5, 14, 13, 1, count}) {
+        small.go(k);
+        whole.go(k);
+        const int at = std::clamp(k, 0, count);
+        std::vector<int> values = input.values;
+        StopAt plain(values.data(), n, at);
+        EXPECT_EQ(way.watched(values.data(), 0, n - 1, plain), count);
+        const State& shown = small.shown();
+        EXPECT_EQ(shown.step, at);
+        EXPECT_EQ(shown.values, at == 0 ? input.values : plain.seen) << "step " << k;
+        EXPECT_EQ(shown.pending, whole.shown().pending) << "step " << k;
+        EXPECT_EQ(shown.marks, whole.shown().marks) << "step " << k;
+        if (way.sort == Sort::merge && shown.marks.low >= 0) {
+            EXPECT_TRUE(std::equal(shown.scratch.begin() + shown.marks.low,
+                                   shown.scratch.begin() + shown.marks.high + 1,
+                                   whole.shown().scratch.begin() + shown.marks.low));
+        }
+    }
+    EXPECT_TRUE(std::is_sorted(small.shown().values.begin(), small.shown().values.end()));
 }
 
 INSTANTIATE_TEST_SUITE_P(Inputs, EverySort, testing::Combine(testing::ValuesIn(sorts), testing::ValuesIn(inputs)),

@@ -1,10 +1,7 @@
 #include "watch.hpp"
-#include "sorting.hpp"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <random>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -54,12 +51,9 @@ TEST_P(WorkedSteps, ShowEachOperationOnceItIsDone)
     Track track(w.sort, w.input, 2);
     ASSERT_EQ(track.count(), static_cast<int>(w.steps.size()));
     EXPECT_EQ(track.shown().values, w.input);
-    std::vector<int> order;
-    for (int k = 1; k <= track.count(); ++k) {
-        order.push_back(k);
-    }
-    order.insert(order.end(), order.rbegin(), order.rend());
-    for (const int k : order) {
+    const int count = track.count();
+    for (int i = 1; i < 2 * count; ++i) {
+        const int k = i <= count ? i : 2 * count - i;
         track.go(k);
         const auto& [values, at, other] = w.steps[static_cast<std::size_t>(k - 1)];
         EXPECT_EQ(track.shown().values, values) << "step " << k;
@@ -90,89 +84,5 @@ TEST(WorkedSteps, MergeShowsItsRunsInScratchAndQuickTheRangesWaiting)
     EXPECT_EQ(quick.shown().pending, Values{});
     EXPECT_EQ(std::tuple(quick.shown().marks.pivot, quick.shown().marks.next), std::tuple(1, 1));
 }
-
-// The array after the k-th operation of a plain run, taken by a watch of its own.
-struct StopAt : Unwatched {
-    StopAt(const Values& array, int stop) : values(array.data()), n(static_cast<int>(array.size())), k(stop) {}
-    const int* values;
-    int n, k, step = 0;
-    Values seen;
-    void count() { seen = ++step == k ? Values(values, values + n) : seen; }
-    void exchanged(int, int) { count(); }
-    void written(int, int) { count(); }
-    void examined(int, int, int) { count(); }
-};
-
-int run(Sort sort, Values& values, StopAt& watch)
-{
-    const int n = static_cast<int>(values.size());
-    return sort == Sort::insertion ? insertion_sort(values.data(), n, watch)
-           : sort == Sort::merge   ? merge_sort(values.data(), 0, n - 1, watch)
-                                   : quick_sort(values.data(), 0, n - 1, watch);
-}
-
-Values random_values(int n)
-{
-    std::mt19937 random(7);
-    Values values(static_cast<std::size_t>(n));
-    std::generate(values.begin(), values.end(), [&] { return static_cast<int>(random() % 50); });
-    return values;
-}
-
-const std::pair<const char*, Values> inputs[] = {
-    {"empty", {}},
-    {"one", {5}},
-    {"ascending", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}},
-    {"descending", {40, 35, 30, 25, 20, 15, 10, 5, 0, -5, -10}},
-    {"all_equal", Values(9, 4)},
-    {"random", random_values(200)},
-};
-const Sort sorts[] = {Sort::insertion, Sort::merge, Sort::quick};
-
-class EveryInput : public testing::TestWithParam<std::tuple<Sort, std::pair<const char*, Values>>> {};
-
-// Windows of 7 steps, jumped about in and across, against a plain run and a
-// window that holds every step.
-TEST_P(EveryInput, StepsAgreeWithAPlainRunAtWindowEdgesAndTheEnd)
-{
-    const auto& [sort, input] = GetParam();
-    Values sorted = input.second;
-    StopAt none(sorted, 0);
-    const int count = run(sort, sorted, none);
-    Track small(sort, input.second, 7);
-    Track whole(sort, input.second, 1 << 20);
-    ASSERT_EQ(small.count(), count);
-    ASSERT_EQ(whole.count(), count);
-    for (const int k : {count, 0, 6, 7, 8, count / 2, count - 1, count + 5, 14, 13, 1, count}) {
-        small.go(k);
-        whole.go(k);
-        const int at = std::clamp(k, 0, count);
-        Values values = input.second;
-        StopAt plain(values, at);
-        run(sort, values, plain);
-        const State& shown = small.shown();
-        EXPECT_EQ(shown.step, at);
-        EXPECT_EQ(shown.values, at == 0 ? input.second : plain.seen) << "step " << k;
-        EXPECT_EQ(shown.pending, whole.shown().pending) << "step " << k;
-        const Marks& a = shown.marks;
-        const Marks& b = whole.shown().marks;
-        EXPECT_EQ(std::tie(a.low, a.high, a.mid, a.at, a.other, a.left_next, a.right_next, a.pivot, a.less_end, a.next,
-                           a.greater_start),
-                  std::tie(b.low, b.high, b.mid, b.at, b.other, b.left_next, b.right_next, b.pivot, b.less_end, b.next,
-                           b.greater_start))
-            << "step " << k;
-        if (sort == Sort::merge && a.low >= 0) {
-            EXPECT_TRUE(std::equal(shown.scratch.begin() + a.low, shown.scratch.begin() + a.high + 1,
-                                   whole.shown().scratch.begin() + a.low));
-        }
-    }
-    EXPECT_EQ(small.shown().values, sorted);
-}
-
-INSTANTIATE_TEST_SUITE_P(Inputs, EveryInput, testing::Combine(testing::ValuesIn(sorts), testing::ValuesIn(inputs)),
-                         [](const auto& param) {
-                             return std::string(sort_names[static_cast<int>(std::get<0>(param.param))]) + "_" +
-                                    std::get<1>(param.param).first;
-                         });
 
 }  // namespace

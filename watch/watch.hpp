@@ -8,6 +8,7 @@
 #pragma once
 
 #include <cstdint>
+#include <tuple>
 #include <vector>
 
 enum class Sort { insertion, merge, quick };
@@ -22,6 +23,13 @@ struct Marks {
     int at = -1, other = -1;
     int left_next = -1, right_next = -1;                          // merge: each run's next element in scratch
     int pivot = 0, less_end = -1, next = -1, greater_start = -1;  // quick: the partition under way
+
+    bool operator==(const Marks& o) const
+    {
+        return std::tie(low, high, mid, at, other, left_next, right_next, pivot, less_end, next, greater_start) ==
+               std::tie(o.low, o.high, o.mid, o.at, o.other, o.left_next, o.right_next, o.pivot, o.less_end, o.next,
+                        o.greater_start);
+    }
 };
 
 // A sort's state at a step: after its step-th counted operation.

@@ -1,14 +1,16 @@
 // The three browser engines behind one small interface, so that each test is
 // written once. Chromium and Firefox are driven by puppeteer (CDP and
 // WebDriver BiDi), WebKit by a few W3C WebDriver calls to WebKitWebDriver,
-// whose MiniBrowser needs an X display: Xvfb, when none is set.
+// whose MiniBrowser needs an X display (xvfb-run gives one).
 // Each engine reports a navigator.language that is no language tag, "C".
 //
 //   const browser = await launch('chromium' | 'firefox' | 'webkit');
-//   const tab = await browser.open(url, {width, locale, before, watch});
-//   await tab.evaluate(f or a script's text, ...args); await tab.waitFor(f, ...args); await tab.keys(['Tab',
-//   'Control+A']); await tab.done();  // closes, and fails on any request, policy violation or error seen browser.can:
-//   what this engine's driver can do here.
+//   const tab = await browser.open(url, {width, locale, before, watch, scripts});
+//   await tab.evaluate(f or a script's text, ...args);
+//   await tab.waitFor(f, ...args);
+//   await tab.keys(['Tab', 'Control+a']);
+//   await tab.done();  // closes, and fails on any request, policy violation or error seen
+//   browser.can: what this engine's driver can do here.
 import {spawn} from 'node:child_process';
 import {once} from 'node:events';
 import {createServer} from 'node:net';
@@ -18,12 +20,11 @@ import puppeteer from 'puppeteer-core';
 // The watchers a tab starts with, before the page's own scripts.
 function watchers()
 {
-    window.longTasks = [];  // over 100 ms, from the first report on the screen
+    window.longTasks = [];  // from the first report on the screen
     const since = () => performance.getEntriesByName('shown')[0]?.startTime ?? Infinity;
     if (PerformanceObserver.supportedEntryTypes.includes('longtask')) {
         new PerformanceObserver(
-            (list) =>
-                longTasks.push(...list.getEntries().filter((task) => task.duration > 100 && task.startTime >= since())))
+            (list) => longTasks.push(...list.getEntries().filter((task) => task.startTime >= since())))
             .observe({type: 'longtask'});
     }
     document.addEventListener('securitypolicyviolation', (e) => console.error(`policy: ${e.violatedDirective}`));
@@ -114,40 +115,20 @@ async function puppeteerEngine(name)
     };
 }
 
-// A port no one listens on now.
-async function freePort()
-{
-    const server = createServer().listen(0, '127.0.0.1');
-    await once(server, 'listening');
-    const {port} = server.address();
-    server.close();
-    return port;
-}
-
-// An X display of its own for MiniBrowser, on the first free number: Xvfb writes it on fd 3.
-async function xvfb()
-{
-    const server = spawn(
-        'Xvfb', ['-displayfd', '3', '-nolisten', 'tcp', '-screen', '0', '1280x1024x24'],
-        {stdio: ['ignore', 'ignore', 'inherit', 'pipe']});
-    let number = '';
-    for await (const chunk of server.stdio[3]) {
-        number += chunk;
-        if (number.includes('\n')) {
-            break;
-        }
-    }
-    return {display: ':' + number.trim(), stop: () => server.kill()};
-}
-
 async function webkitEngine()
 {
-    const x = process.env.DISPLAY ? {display: process.env.DISPLAY, stop() {}} : await xvfb();
-    const port = await freePort();
+    if (!process.env.DISPLAY) {
+        throw new Error('MiniBrowser needs an X display: run under xvfb-run');
+    }
+    // A port no one listens on now.
+    const probe = createServer().listen(0, '127.0.0.1');
+    await once(probe, 'listening');
+    const {port} = probe.address();
+    probe.close();
     const driver = spawn('WebKitWebDriver', [`--port=${port}`], {
         stdio: 'ignore',
         // Under this locale WebKitGTK reports navigator.language as "C".
-        env: {...process.env, DISPLAY: x.display, LANG: 'C.UTF-8', LC_ALL: 'C.UTF-8'},
+        env: {...process.env, LANG: 'C.UTF-8', LC_ALL: 'C.UTF-8'},
     });
     const call = async (method, path, body) => {
         const response = await fetch(`http://127.0.0.1:${port}${path}`, {method, body: JSON.stringify(body)});
@@ -161,21 +142,12 @@ async function webkitEngine()
          tries++) {
         await sleep(50);
     }
-    const {sessionId} = await call('POST', '/session', {
-        capabilities: {
-            alwaysMatch: {
-                'webkitgtk:browserOptions': {
-                    binary: '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser',
-                    args: ['--automation'],
-                },
-            },
-        },
-    });
+    const browserOptions = {binary: '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser', args: ['--automation']};
+    const {sessionId} =
+        await call('POST', '/session', {capabilities: {alwaysMatch: {'webkitgtk:browserOptions': browserOptions}}});
     const session = (method, path, body) => call(method, `/session/${sessionId}${path}`, body);
     // The W3C WebDriver codes of the keys the tests press, each after U+E000.
     const codes = {Tab: 4, Enter: 7, Control: 9, End: 16, Home: 17, ArrowLeft: 18, ArrowRight: 20};
-    const key =
-        Object.fromEntries(Object.entries(codes).map(([name, code]) => [name, String.fromCharCode(0xe000 + code)]));
     // One window, navigated for each tab; nothing can watch a page before its own scripts.
     return {
         can: {},
@@ -187,26 +159,21 @@ async function webkitEngine()
                 evaluate: (f, ...args) => session(
                     'POST', '/execute/sync',
                     {script: typeof f === 'string' ? f : `return (${f}).apply(null, arguments)`, args}),
-                keys: (keys) => session('POST', '/actions', {
-                    actions: [{
-                        type: 'key',
-                        id: 'keyboard',
-                        actions: keys.flatMap((k) => {
-                            const values = k.split('+').map((name) => key[name] ?? name);
-                            return [
-                                ...values.map((value) => ({type: 'keyDown', value})),
-                                ...values.reverse().map((value) => ({type: 'keyUp', value})),
-                            ];
-                        }),
-                    }],
-                }),
+                keys: (keys) => {
+                    const actions = keys.flatMap((k) => {
+                        const values = k.split('+').map(
+                            (name) => (name in codes ? String.fromCharCode(0xe000 + codes[name]) : name));
+                        const down = values.map((value) => ({type: 'keyDown', value}));
+                        return [...down, ...values.reverse().map((value) => ({type: 'keyUp', value}))];
+                    });
+                    return session('POST', '/actions', {actions: [{type: 'key', id: 'keyboard', actions}]});
+                },
                 close: () => session('POST', '/url', {url: 'about:blank'}),
             });
         },
         async close() {
             await session('DELETE', '');
             driver.kill();
-            x.stop();
         },
     };
 }
