@@ -211,93 +211,113 @@ const View = (() => {
         const context = canvas.getContext('2d');
         context.clearRect(0, 0, width, height);
         words(sort, state);
-        const n = race.n;
-        // From the top, in CSS pixels: the bars, 100; the marks' shapes, 20; the ranges, 20; for merge, the
-        // scratch array's bars, 50, and their marks; for quick, the ranges waiting.
-        const barsHeight = 100 * ratio;
-        const rangeRow = barsHeight + 22 * ratio;
-        const x = (i) => i * width / n;
-        const done = state.step >= state.count;
-        const m = state;
-        bars(context, state.values, 0, n, 0, barsHeight, width);
-        if (n === 0) {
-            return;
+        const pen = new Pen(context, ratio, width);
+        bars(context, state.values, 0, race.n, 0, pen.barsHeight, width);
+        if (race.n > 0 && state.step > 0 && state.step < state.count) {
+            [insertionMarks, mergeMarks, quickMarks][sort](pen, state);
         }
-        context.font = `${12 * ratio}px sans-serif`;
-        context.textBaseline = 'top';
-        const mark = (i, value, top, bottom, fill, shape) => {
-            const left = x(i);
-            const w = Math.max(x(i + 1) - left, 2 * ratio);
+    }
+
+    // Draws marks on a picture whose positions 0..n-1 are columns of its whole
+    // width. From the top, in CSS pixels: the bars, 100; the marks' shapes, 20;
+    // the ranges, 20; for merge, the scratch array's bars, 50, and their marks;
+    // for quick, the ranges waiting.
+    class Pen {
+        constructor(context, ratio, width)
+        {
+            Object.assign(this, {context, ratio, width});
+            this.barsHeight = 100 * ratio;
+            this.rangeRow = this.barsHeight + 22 * ratio;
+            context.font = `${12 * ratio}px sans-serif`;
+            context.textBaseline = 'top';
+        }
+        x(i) { return i * this.width / race.n; }
+        // Position i's bar, value high between top and bottom, filled, with a shape below it.
+        mark(i, value, fill, shape, top = 0, bottom = this.barsHeight)
+        {
+            const {context, ratio} = this;
+            const left = this.x(i);
+            const w = Math.max(this.x(i + 1) - left, 2 * ratio);
             const y = bottom - value / race.top * (bottom - top);
             context.fillStyle = fill;
             context.fillRect(left, y, w, Math.max(bottom - y, 3 * ratio));
             glyph(context, shape, left + w / 2, bottom + 2 * ratio, ratio, fill);
-        };
-        const line = (from, to, y, label, dash = []) => {
+        }
+        // A line under positions from..to at height y, dashed as asked, with a label below its start.
+        line(from, to, y, label = '', dash = [])
+        {
             if (from > to) {
                 return;
             }
+            const {context, ratio} = this;
             context.strokeStyle = context.fillStyle = colour.line;
             context.lineWidth = 2 * ratio;
             context.setLineDash(dash.map((d) => d * ratio));
             context.beginPath();
-            context.moveTo(x(from) + ratio, y);
-            context.lineTo(Math.max(x(to + 1) - ratio, x(from) + 2 * ratio), y);
+            context.moveTo(this.x(from) + ratio, y);
+            context.lineTo(Math.max(this.x(to + 1) - ratio, this.x(from) + 2 * ratio), y);
             context.stroke();
             context.setLineDash([]);
             if (label) {
-                context.fillText(label, x(from), y + 2 * ratio);
-            }
-        };
-        if (done || state.step === 0) {
-            return;
-        }
-        if (sort === 0) {
-            line(0, m.high, rangeRow, '');
-            mark(m.other, state.values[m.other], 0, barsHeight, colour.other, 'circle');
-            mark(m.at, state.values[m.at], 0, barsHeight, colour.at, 'triangle');
-        } else if (sort === 1) {
-            line(m.low, m.mid, rangeRow, '');
-            line(m.mid + 1, m.high, rangeRow, '', [4, 3]);
-            const top = rangeRow + 10 * ratio;
-            const scratchBottom = top + 50 * ratio;
-            bars(
-                context, state.scratch, m.low, m.high + 1, top, scratchBottom, width,
-                (i) => i < m.leftNext || i > m.mid && i < m.rightNext ? colour.faded : colour.bar);
-            for (const next of [m.leftNext, m.rightNext]) {
-                if (next <= (next === m.leftNext ? m.mid : m.high)) {
-                    glyph(
-                        context, 'diamond', (x(next) + x(next + 1)) / 2, scratchBottom + 2 * ratio, ratio, colour.line);
-                }
-            }
-            if (m.at >= 0) {
-                mark(m.other, state.scratch[m.other], top, scratchBottom, colour.other, 'circle');
-                mark(m.at, state.values[m.at], 0, barsHeight, colour.at, 'triangle');
-            }
-        } else {
-            for (let i = 0; i < state.pending.length; i += 2) {
-                line(state.pending[i], state.pending[i + 1], rangeRow + 18 * ratio, '', [2, 3]);
-            }
-            line(m.low, m.lessEnd, rangeRow, '<');
-            line(m.lessEnd + 1, m.next - 1, rangeRow, '=');
-            line(m.greaterStart, m.high, rangeRow, '>');
-            const y = barsHeight - m.pivot / race.top * barsHeight;
-            context.strokeStyle = colour.line;
-            context.lineWidth = ratio;
-            context.setLineDash([6 * ratio, 4 * ratio]);
-            context.beginPath();
-            context.moveTo(x(m.low), y);
-            context.lineTo(x(m.high + 1), y);
-            context.stroke();
-            context.setLineDash([]);
-            if (m.at >= 0) {
-                mark(m.other, state.values[m.other], 0, barsHeight, colour.at, 'triangle');
-                if (m.other !== m.at) {
-                    mark(m.at, state.values[m.at], 0, barsHeight, colour.other, 'circle');
-                }
+                context.fillText(label, this.x(from), y + 2 * ratio);
             }
         }
-        words(sort, state);
+    }
+
+    function insertionMarks(pen, m)
+    {
+        pen.line(0, m.high, pen.rangeRow);
+        pen.mark(m.other, m.values[m.other], colour.other, 'circle');
+        pen.mark(m.at, m.values[m.at], colour.at, 'triangle');
+    }
+
+    function mergeMarks(pen, m)
+    {
+        const {context, ratio} = pen;
+        pen.line(m.low, m.mid, pen.rangeRow);
+        pen.line(m.mid + 1, m.high, pen.rangeRow, '', [4, 3]);
+        const top = pen.rangeRow + 10 * ratio;
+        const bottom = top + 50 * ratio;
+        const written = (i) => i < m.leftNext || (i > m.mid && i < m.rightNext);
+        bars(
+            context, m.scratch, m.low, m.high + 1, top, bottom, pen.width,
+            (i) => written(i) ? colour.faded : colour.bar);
+        for (const [next, end] of [[m.leftNext, m.mid], [m.rightNext, m.high]]) {
+            if (next <= end) {
+                glyph(context, 'diamond', (pen.x(next) + pen.x(next + 1)) / 2, bottom + 2 * ratio, ratio, colour.line);
+            }
+        }
+        if (m.at >= 0) {
+            pen.mark(m.other, m.scratch[m.other], colour.other, 'circle', top, bottom);
+            pen.mark(m.at, m.values[m.at], colour.at, 'triangle');
+        }
+    }
+
+    function quickMarks(pen, m)
+    {
+        const {context, ratio} = pen;
+        for (let i = 0; i < m.pending.length; i += 2) {
+            pen.line(m.pending[i], m.pending[i + 1], pen.rangeRow + 18 * ratio, '', [2, 3]);
+        }
+        pen.line(m.low, m.lessEnd, pen.rangeRow, '<');
+        pen.line(m.lessEnd + 1, m.next - 1, pen.rangeRow, '=');
+        pen.line(m.greaterStart, m.high, pen.rangeRow, '>');
+        const y = pen.barsHeight - m.pivot / race.top * pen.barsHeight;
+        context.strokeStyle = colour.line;
+        context.lineWidth = ratio;
+        context.setLineDash([6 * ratio, 4 * ratio]);
+        context.beginPath();
+        context.moveTo(pen.x(m.low), y);
+        context.lineTo(pen.x(m.high + 1), y);
+        context.stroke();
+        context.setLineDash([]);
+        // The element examined went to other; at holds what it was exchanged with.
+        if (m.at >= 0) {
+            pen.mark(m.other, m.values[m.other], colour.at, 'triangle');
+            if (m.other !== m.at) {
+                pen.mark(m.at, m.values[m.at], colour.other, 'circle');
+            }
+        }
     }
 
     // Bars for values[from..to-1], in columns of the whole width as positions
@@ -345,6 +365,8 @@ const View = (() => {
         context.fill();
     }
 
+    const waiting = (ranges) => ranges === 1 ? '1 range waits to be sorted.' : `${ranges} ranges wait to be sorted.`;
+
     // The counter, and the operation in words.
     function words(sort, state)
     {
@@ -371,7 +393,7 @@ const View = (() => {
                 value > m.pivot ? `greater: exchanged into position ${m.other}, the greater region's start` :
                                   'equal: it stays';
             said = `Partitioning positions ${m.low} to ${m.high} around the pivot ${m.pivot}: examined ${value} ` +
-                `at position ${m.at}, ${how}. ${state.pendingLength / 2} ranges wait to be sorted.`;
+                `at position ${m.at}, ${how}. ${waiting(state.pendingLength / 2)}`;
         }
         part(sort, 'words').textContent = said;
     }
