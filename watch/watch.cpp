@@ -188,26 +188,41 @@ private:
 Track::Track(Sort sort, std::vector<int> input, int window)
     : sort_(sort), input_(std::move(input)), window_(std::max(window, 1))
 {
-    fill(0);
+    fill(now_, 0, window_);
+    shown_ = now_.base;
 }
 
 void Track::refill(int first)
 {
     const int shown = shown_.step;
-    fill(first);
+    fill(now_, first, window_);
+    shown_ = now_.base;
+    next_ = 0;
     replay(shown);
+}
+
+void Track::keep_end(int steps)
+{
+    steps = std::max(steps, 1);
+    fill(end_, count_ - steps, steps);
 }
 
 void Track::go(int step)
 {
     step = std::clamp(step, 0, count_);
-    if (step < first() || step > last_) {
-        fill(step - window_ / 2);
+    if (step < first() || step > last()) {
+        if (end_.last == count_ && step >= end_.base.step) {
+            now_ = end_;
+        } else {
+            fill(now_, step - window_ / 2, window_);
+        }
+        shown_ = now_.base;
+        next_ = 0;
     }
     replay(step);
 }
 
-void Track::fill(int first)
+void Track::fill(Window& window, int first, int steps)
 {
     const int n = static_cast<int>(input_.size());
     State run;
@@ -216,15 +231,16 @@ void Track::fill(int first)
     if (sort_ == Sort::quick && n >= 2) {
         run.pending = {0, n - 1};
     }
-    base_.scratch.assign(input_.size(), 0);
-    events_.clear();
+    window.base.scratch.assign(input_.size(), 0);
+    window.events.clear();
     // A merge or a partition makes at least two operations: half as many other events at most.
-    const long long steps = std::min<long long>(window_, count_ > 0 ? count_ : 1LL * n * n / 2);
-    events_.reserve(static_cast<std::size_t>(steps + steps / 2 + 1));
+    const long long most = std::min<long long>(steps, count_ > 0 ? count_ : 1LL * n * n / 2);
+    window.events.reserve(static_cast<std::size_t>(most + most / 2 + 1));
     first = std::clamp(first, 0, count_);
-    const long long last = static_cast<long long>(first) + window_;
+    const long long last = static_cast<long long>(first) + steps;
     // The first run counts the operations; the others stop at the window's end.
-    Recorder watch(run, base_, events_, first, static_cast<int>(std::min<long long>(last, INT32_MAX)), counted_);
+    Recorder watch(run, window.base, window.events, first, static_cast<int>(std::min<long long>(last, INT32_MAX)),
+                   counted_);
     try {
         const int count = sort_ == Sort::insertion ? insertion_sort(run.values.data(), n, watch)
                           : sort_ == Sort::merge   ? merge_sort(run.values.data(), 0, n - 1, watch)
@@ -233,20 +249,18 @@ void Track::fill(int first)
         counted_ = true;
     } catch (const Stop&) {
     }
-    last_ = static_cast<int>(std::min<long long>(last, count_));
-    shown_ = base_;
-    next_ = 0;
+    window.last = static_cast<int>(std::min<long long>(last, count_));
 }
 
 void Track::replay(int step)
 {
-    step = std::clamp(step, first(), last_);
+    step = std::clamp(step, first(), last());
     if (step < shown_.step) {
-        shown_ = base_;
+        shown_ = now_.base;
         next_ = 0;
     }
-    while (next_ < events_.size() && shown_.step < step) {
-        const Event& event = events_[next_++];
+    while (next_ < now_.events.size() && shown_.step < step) {
+        const Event& event = now_.events[next_++];
         shown_.step += event.counted();
         track(shown_, event, true);
     }

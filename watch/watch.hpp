@@ -55,17 +55,25 @@ public:
 
     int count() const { return count_; }
     const State& shown() const { return shown_; }
-    int first() const { return base_.step; }
-    int last() const { return last_; }
+    int first() const { return now_.base.step; }
+    int last() const { return now_.last; }
 
     // Shows step min(step, count()); a step outside the window takes a new one
     // from half a window before it, so that the steps around it are at hand.
     void go(int step);
     // A new window from step first (at most count()), the step shown kept.
     void refill(int first);
+    // Keeps the last steps, at most steps of them, in a window of their own
+    // too: going to any of them then takes no new run.
+    void keep_end(int steps);
 
 private:
-    void fill(int first);
+    struct Window {
+        State base;  // the state at the window's first step
+        std::vector<Event> events;
+        int last = 0;
+    };
+    void fill(Window& window, int first, int steps);
     void replay(int step);
 
     Sort sort_;
@@ -73,8 +81,7 @@ private:
     int window_;
     int count_ = 0;
     bool counted_ = false;
-    int last_ = 0;
-    State base_, shown_;
-    std::vector<Event> events_;
-    std::size_t next_ = 0;  // the event after the step shown
+    Window now_, end_;
+    State shown_;
+    std::size_t next_ = 0;  // the event of now_ after the step shown
 };

@@ -178,6 +178,12 @@ EMSCRIPTEN_KEEPALIVE const int* watch_refill(int sort, int first)
     return shown(sort);
 }
 
+// The sort's last steps, at most steps of them, kept in a window of their own.
+EMSCRIPTEN_KEEPALIVE void watch_keep_end(int sort, int steps)
+{
+    tracks.at(static_cast<std::size_t>(sort)).keep_end(steps);
+}
+
 // The step asked for by the length bytes of answer, by the count's rule, from
 // 0 to last; -1 when refused.
 EMSCRIPTEN_KEEPALIVE int step_of(const char* answer, int length, int last)

@@ -1,7 +1,8 @@
 // The page: the program's three questions as a form, its session as a
-// terminal would show it, then the view of the sorts at work (watch.js) and
-// a chart of how their counts grow with the number of values (chart.js). Every answer is checked, and every run made,
-// by the program's own code, compiled to WebAssembly.
+// terminal would show it, then the view of the sorts at work (watch.js) and a
+// chart of how their counts grow with the number of values (chart.js). Every
+// answer is checked, and every run made, by the program's own code, compiled
+// to WebAssembly.
 'use strict';
 
 const orders = ['generated', 'ascending', 'descending'];
@@ -95,6 +96,7 @@ const program =
             watch: (n, seed, order, window, sort) => shown(module._watch(n, seed, order, window, sort)),
             go: (sort, step) => shown(module._watch_go(sort, step)),
             refill: (sort, first) => shown(module._watch_refill(sort, first)),
+            keepEnd: (sort, steps) => module._watch_keep_end(sort, steps),
             stepOf: (answer, last) => call((at, length) => module._step_of(at, length, last), answer),
             session: (answers) => module.UTF8ToString(call(module._run_session, answers)),
             refusal: (question, answer) => module.UTF8ToString(call(module._refusal, answer, question)),

@@ -11,7 +11,8 @@ const View = (() => {
     for (let ten = 1; ten <= 1e6; ten *= 10) {
         speeds.push(...[1, 2, 5].map((rung) => rung * ten).filter((speed) => speed <= 1e6));
     }
-    // A window of recorded steps per sort: 4 MB each at most, a new one about every half second at the top speed.
+    // A window of recorded steps per sort: 4 MB each at most, a new one about every half second at the top speed;
+    // and one of an eighth of that at each sort's end.
     const window = 1 << 19;
     const part = (sort, name) => element(`${sorts[sort]}-${name}`);
 
@@ -69,6 +70,15 @@ const View = (() => {
         element('watch-refused').textContent = refused;
         element('watch').hidden = false;
         show(at, asked !== null && !refused ? 'stopped' : 'opened');
+        // Then the last steps of each sort, kept apart, so that End and the steps
+        // before it take no new run.
+        for (const sort of [0, 1, 2]) {
+            await new Promise((resolve) => setTimeout(resolve));
+            if (started !== starts) {
+                return;
+            }
+            tools.keepEnd(sort, window / 8);
+        }
     }
 
     // The sorts at step k, drawn: 'playing'; or 'opened', with their values as
@@ -452,7 +462,7 @@ const View = (() => {
     function warm(programTools)
     {
         wire();
-        [0, 1, 2].forEach((sort) => programTools.watch(300, 1, 2, 1 << 12, sort));
+        [0, 1, 2].forEach((sort) => programTools.watch(300, 1, 2, 1 << 12, sort) && programTools.keepEnd(sort, 1 << 9));
         for (const k of [20000, 100, 40000, 39999, 0]) {
             [0, 1, 2].forEach((sort) => programTools.go(sort, k));
         }
