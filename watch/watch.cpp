@@ -111,8 +111,8 @@ private:
     void begun(const Event& event)
     {
         if (step_ < first_) {
-            if (since_size_ > 0 && since_[static_cast<std::size_t>(since_size_) - 1].kind == Event::examined) {
-                const Event& last = since_[static_cast<std::size_t>(since_size_) - 1];
+            if (since_size_ > 0 && since_[since_size_ - 1].kind == Event::examined) {
+                const Event& last = since_[since_size_ - 1];
                 partitioned(run_, run_.marks.low, last.b, last.c, run_.marks.high);
             }
             since_size_ = 0;
@@ -140,7 +140,7 @@ private:
         if (++step_ < first_) {
             // An exchange of the insertion sort says all that its marks need.
             if (kind != Event::exchanged) {
-                set(since_[static_cast<std::size_t>(since_size_++)], kind, a, b, c);
+                set(since_[since_size_++], kind, a, b, c);
             }
         } else if (step_ <= last_) {
             in_window(kind, a, b, c);
@@ -151,11 +151,11 @@ private:
     {
         if (step_ == first_) {
             since_size_ = kind == Event::exchanged ? 0 : since_size_;
-            set(since_[static_cast<std::size_t>(since_size_++)], kind, a, b, c);
-            for (int i = 0; i < since_size_; ++i) {
-                track(run_, since_[static_cast<std::size_t>(i)], false);
+            set(since_[since_size_++], kind, a, b, c);
+            for (std::size_t i = 0; i < since_size_; ++i) {
+                track(run_, since_[i], false);
             }
-            base_.step = first_;
+            base_.step = static_cast<int>(first_);
             base_.values = run_.values;
             base_.marks = run_.marks;
             base_.pending = run_.pending;
@@ -176,10 +176,11 @@ private:
     std::vector<Event>& events_;
     // A merge or a partition makes at most MAX operations.
     std::vector<Event> since_ = std::vector<Event>(MAX);
-    int since_size_ = 0;
+    std::size_t since_size_ = 0;
     const int* scratch_ = nullptr;
-    int step_ = 0;
-    int first_, last_;
+    // Not int, which the sort's stores to its array might alias: fewer reloads.
+    long long step_ = 0;
+    long long first_, last_;
     bool stop_;
 };
 
