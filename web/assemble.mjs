@@ -16,13 +16,15 @@ const uplot = 'node_modules/uplot/';
 const escape = (text) => text.replace(/&/g, '&amp;').replace(/</g, '&lt;').replace(/>/g, '&gt;');
 const hash = (text) => `'sha256-${createHash('sha256').update(text).digest('base64')}'`;
 
-// The program's compilation first. The chart library is run only once the
-// report is on the screen (page.js): it sets up number formats as it starts,
-// which takes tens of milliseconds the first time a page does it.
-const start = local('start.js');
+// The program's start first, in the head: emscripten's loader, then start.js.
+// The chart library is run only once the report is on the screen (page.js): it
+// sets up number formats as it starts, which takes tens of milliseconds the
+// first time a page does it.
+const start = [read(loader), local('start.js')];
 const library = local(uplot + 'dist/uPlot.iife.min.js');
-const scripts = [read(loader), local('chart.js'), local('watch.js'), local('page.js')];
-for (const script of [start, library, ...scripts]) {
+const scripts = [local('chart.js'), local('watch.js'), local('page.js')];
+const element = (script) => `<script>${script}</script>`;
+for (const script of [...start, library, ...scripts]) {
     if (/<\/script/i.test(script)) {
         throw new Error('a script holds </script and would end its element early');
     }
@@ -31,7 +33,7 @@ const style = local(uplot + 'dist/uPlot.min.css') + local('page.css');
 const policy = [
     'default-src \'none\'',
     'connect-src \'none\'',
-    `script-src ${[start, library, ...scripts].map(hash).join(' ')} 'wasm-unsafe-eval'`,
+    `script-src ${[...start, library, ...scripts].map(hash).join(' ')} 'wasm-unsafe-eval'`,
     `style-src ${hash(style)}`,
     // The icon, carried in the page: without one, a browser asks the server for /favicon.ico.
     'img-src data:',
@@ -44,9 +46,9 @@ const parts = {
     version,
     style,
     program: readFileSync(wasm).toString('base64'),
-    start,
+    start: start.map(element).join('\n'),
     library,
-    scripts: scripts.map((script) => `<script>${script}</script>`).join('\n'),
+    scripts: scripts.map(element).join('\n'),
     'sort-compare': escape(read(licence)),
     uplot: escape(local(uplot + 'LICENSE')),
     // The licence of musl as a whole, without its long list of authors.

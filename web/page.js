@@ -36,76 +36,57 @@ Intl.NumberFormat = new Proxy(Intl.NumberFormat, {
     },
 });
 
-// The program, compiled from the start (start.js) and handed to emscripten's
-// loader, which would otherwise fetch it: the page's policy forbids that. The
-// loader only logs an error from instantiateWasm, so it is caught here.
-const program =
-    new Promise((resolve, reject) => {
-        if (typeof WebAssembly !== 'object') {
-            throw new Error(
-                'this browser has no WebAssembly, which the program is compiled to, so the page cannot run here');
+// The program, started with the page (start.js), and the page's ways to call it.
+const program = started.then(({module, error}) => {
+    if (error) {
+        throw error;
+    }
+    // A string for the program, on its heap and with its length: an answer
+    // may be of any length, and hold any character.
+    const call = (f, text, ...rest) => {
+        const bytes = new TextEncoder().encode(text);
+        const at = module._malloc(bytes.length + 1);
+        module.HEAPU8.set(bytes, at);
+        try {
+            return f(...rest, at, bytes.length);
+        } finally {
+            module._free(at);
         }
-        if (compiled.error) {
-            throw compiled.error;
-        }
-        const instantiateWasm = (imports, receive) => {
-            try {
-                receive(new WebAssembly.Instance(compiled.module, imports));
-            } catch (error) {
-                reject(error);
-            }
-            return {};
-        };
-        SortCompare({instantiateWasm, onAbort: (what) => reject(new Error(what))}).then(resolve, reject);
-    }).then((module) => {
-        // A string for the program, on its heap and with its length: an answer
-        // may be of any length, and hold any character.
-        const call = (f, text, ...rest) => {
-            const bytes = new TextEncoder().encode(text);
-            const at = module._malloc(bytes.length + 1);
-            module.HEAPU8.set(bytes, at);
-            try {
-                return f(...rest, at, bytes.length);
-            } finally {
-                module._free(at);
-            }
-        };
-        // A few small runs first bring the sorts' code to the engine's
-        // optimising tier, before the run the learner waits for.
-        for (let i = 0; i < 3; i++) {
-            module._counts(300, 1, 2);
-        }
-        // What the program says of a sort at a step (page.cpp), the arrays as views of its memory.
-        const fields = [
-            'step',      'low',    'high',          'mid',   'at',           'other',  'leftNext',
-            'rightNext', 'pivot',  'lessEnd',       'next',  'greaterStart', 'values', 'scratch',
-            'pending',   'length', 'pendingLength', 'first', 'last',         'count'
-        ];
-        const shown = (address) => {
-            const heap = module.HEAP32;
-            const ints = heap.subarray(address / 4, address / 4 + fields.length);
-            const state = Object.fromEntries(fields.map((name, i) => [name, ints[i]]));
-            const array = (at, length) => heap.subarray(at / 4, at / 4 + length);
-            return Object.assign(state, {
-                values: array(state.values, state.length),
-                scratch: array(state.scratch, state.length),
-                pending: array(state.pending, state.pendingLength),
-            });
-        };
-        return {
-            watch: (n, seed, order, window, sort) => shown(module._watch(n, seed, order, window, sort)),
-            go: (sort, step) => shown(module._watch_go(sort, step)),
-            refill: (sort, first) => shown(module._watch_refill(sort, first)),
-            keepEnd: (sort, steps) => module._watch_keep_end(sort, steps),
-            stepOf: (answer, last) => call((at, length) => module._step_of(at, length, last), answer),
-            session: (answers) => module.UTF8ToString(call(module._run_session, answers)),
-            refusal: (question, answer) => module.UTF8ToString(call(module._refusal, answer, question)),
-            counts: (n, seed, order) => {
-                const at = module._counts(n, seed, order) / 4;
-                return Array.from(module.HEAP32.subarray(at, at + 3));
-            },
-        };
-    });
+    };
+    // The program's answer, which ends at its first 0 byte.
+    const decoder = new TextDecoder();
+    const answer = (at) => decoder.decode(module.HEAPU8.subarray(at, module.HEAPU8.indexOf(0, at)));
+    // What the program says of a sort at a step (page.cpp), the arrays as views of its memory.
+    const fields = [
+        'step',      'low',    'high',          'mid',   'at',           'other',  'leftNext',
+        'rightNext', 'pivot',  'lessEnd',       'next',  'greaterStart', 'values', 'scratch',
+        'pending',   'length', 'pendingLength', 'first', 'last',         'count'
+    ];
+    const shown = (address) => {
+        const heap = module.HEAP32;
+        const ints = heap.subarray(address / 4, address / 4 + fields.length);
+        const state = Object.fromEntries(fields.map((name, i) => [name, ints[i]]));
+        const array = (at, length) => heap.subarray(at / 4, at / 4 + length);
+        return Object.assign(state, {
+            values: array(state.values, state.length),
+            scratch: array(state.scratch, state.length),
+            pending: array(state.pending, state.pendingLength),
+        });
+    };
+    return {
+        watch: (n, seed, order, window, sort) => shown(module._watch(n, seed, order, window, sort)),
+        go: (sort, step) => shown(module._watch_go(sort, step)),
+        refill: (sort, first) => shown(module._watch_refill(sort, first)),
+        keepEnd: (sort, steps) => module._watch_keep_end(sort, steps),
+        stepOf: (text, last) => call((at, length) => module._step_of(at, length, last), text),
+        session: (answers) => answer(call(module._run_session, answers)),
+        refusal: (question, text) => answer(call(module._refusal, text, question)),
+        counts: (n, seed, order) => {
+            const at = module._counts(n, seed, order) / 4;
+            return Array.from(module.HEAP32.subarray(at, at + 3));
+        },
+    };
+});
 
 // Yields to the browser until it has drawn a frame, and answered the user.
 const painted = () => new Promise((resolve) => requestAnimationFrame(() => setTimeout(resolve)));
@@ -135,6 +116,29 @@ function fromAddress()
     return true;
 }
 
+// The session as the program wrote it. A listed line of thousands of values is
+// cut at its blanks into pieces that the browser lays out only once they scroll
+// into view (page.css): shaping the whole line held up the report's frame.
+function showSession(text)
+{
+    const pieces = (line) => {
+        const cut = [];
+        for (let at = 0, end; at < line.length; at = end) {
+            end = line.indexOf(' ', at + 600) + 1 || line.length;
+            const piece = line.slice(at, end);
+            if (end === line.length) {
+                cut.push(piece);
+                break;
+            }
+            const span = Object.assign(document.createElement('span'), {className: 'piece', textContent: piece});
+            span.style.containIntrinsicWidth = `auto ${piece.length}ch`;
+            cut.push(span);
+        }
+        return cut;
+    };
+    element('session').replaceChildren(...text.split(/(?<=\n)/).flatMap(pieces));
+}
+
 let runs = 0;
 // The step a link opens the view at, for its own run alone.
 let linkStep = new URLSearchParams(location.search).get('step');
@@ -161,8 +165,7 @@ function run()
             const started = performance.now();
             const text = session(`${answers.count}\n${answers.seed}\n${answers.list}\n`);
             document.body.dataset.runTime = performance.now() - started;
-            element('session').textContent = text;
-            history.replaceState(null, '', '?' + new URLSearchParams(answers));
+            showSession(text);
             const report = text.match(/count: \d+/g).map((line) => line.slice(7));
             const [n, seedValue] = [answers.count, answers.seed].map((answer) => parseInt(answer, 10));
             const ran = `Ran ${n} values, seed ${seedValue}: insertion sort ${report[0]}, merge sort ${report[1]}, ` +
@@ -171,9 +174,15 @@ function run()
             const said = (what, error) => (status.textContent = `${ran} ${failed(what, error)}`);
             Chart.show(n, seedValue, answers.order, counts).catch((error) => said('The chart', error));
             // The view once the report is on the screen, as the chart: it runs the three sorts.
+            // The address too: changing it takes a browser milliseconds that the report need not wait for.
             const runNumber = ++runs;
             painted()
-                .then(() => runNumber === runs && View.start(tools, n, seedValue, answers.order, asked))
+                .then(() => {
+                    if (runNumber === runs) {
+                        history.replaceState(null, '', '?' + new URLSearchParams(answers));
+                        return View.start(tools, n, seedValue, answers.order, asked);
+                    }
+                })
                 .catch((error) => said('The view', error));
         })
         .catch((error) => (status.textContent = failed(part, error)));
