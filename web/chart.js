@@ -126,7 +126,7 @@ const Chart = (() => {
         ];
         if (generated) {
             series.push({
-                label: 'expected for insertion sort, n(n−1)/4',
+                label: 'expected for insertion sort, n(n\u22121)/4',
                 stroke: colours[0],
                 dash: [6, 5],
                 points: {show: false}
