@@ -81,7 +81,8 @@ struct Stop {};
 
 // The sort's watch on a run. Before the window's first step it keeps only
 // what the marks there will need: the merge or partition under way, the
-// ranges waiting, and the operations since that merge or partition began.
+// ranges waiting, and the last operations that set its marks (the last
+// write from each run of a merge, the last examination of a partition).
 // There it copies the state; after it, it records each event, up to the
 // window's last step, where it stops the run when stop is set.
 class Recorder {
@@ -111,11 +112,11 @@ private:
     void begun(const Event& event)
     {
         if (step_ < first_) {
-            if (since_size_ > 0 && since_[since_size_ - 1].kind == Event::examined) {
-                const Event& last = since_[since_size_ - 1];
-                partitioned(run_, run_.marks.low, last.b, last.c, run_.marks.high);
+            if (latest_[1].kind == Event::examined) {
+                partitioned(run_, run_.marks.low, latest_[1].b, latest_[1].c, run_.marks.high);
             }
-            since_size_ = 0;
+            // The operations' kinds mark the slots empty: a merge or partition is no operation.
+            latest_[0] = latest_[1] = event;
             track(run_, event, false);
         } else if (step_ < last_) {
             events_.push_back(event);
@@ -139,8 +140,10 @@ private:
     {
         if (++step_ < first_) {
             // An exchange of the insertion sort says all that its marks need.
-            if (kind != Event::exchanged) {
-                set(since_[since_size_++], kind, a, b, c);
+            if (kind == Event::written) {
+                set(latest_[b <= run_.marks.mid ? 0 : 1], kind, a, b, c);
+            } else if (kind == Event::examined) {
+                set(latest_[1], kind, a, b, c);
             }
         } else if (step_ <= last_) {
             in_window(kind, a, b, c);
@@ -150,11 +153,14 @@ private:
     [[gnu::noinline]] void in_window(Event::Kind kind, int a, int b, int c)
     {
         if (step_ == first_) {
-            since_size_ = kind == Event::exchanged ? 0 : since_size_;
-            set(since_[since_size_++], kind, a, b, c);
-            for (std::size_t i = 0; i < since_size_; ++i) {
-                track(run_, since_[i], false);
+            Event event{};
+            set(event, kind, a, b, c);
+            for (const Event& latest : latest_) {
+                if (latest.counted() && kind != Event::exchanged) {
+                    track(run_, latest, false);
+                }
             }
+            track(run_, event, false);
             base_.step = static_cast<int>(first_);
             base_.values = run_.values;
             base_.marks = run_.marks;
@@ -174,9 +180,8 @@ private:
     State& run_;
     State& base_;
     std::vector<Event>& events_;
-    // A merge or a partition makes at most MAX operations.
-    std::vector<Event> since_ = std::vector<Event>(MAX);
-    std::size_t since_size_ = 0;
+    // What the marks at the window's first step need from the operations before it.
+    Event latest_[2] = {{Event::merging, 0, 0, 0}, {Event::merging, 0, 0, 0}};
     const int* scratch_ = nullptr;
     // Not int, which the sort's stores to its array might alias: fewer reloads.
     long long step_ = 0;
