@@ -139,7 +139,7 @@ private:
     void counted(Event::Kind kind, int a, int b, int c)
     {
         if (++step_ < first_) {
-            // An exchange of the insertion sort says all that its marks need.
+            // An exchange says all that its marks need; a write moves on its run's next element.
             if (kind == Event::written) {
                 set(latest_[b <= run_.marks.mid ? 0 : 1], kind, a, b, c);
             } else if (kind == Event::examined) {
@@ -180,7 +180,9 @@ private:
     State& run_;
     State& base_;
     std::vector<Event>& events_;
-    // What the marks at the window's first step need from the operations before it.
+    // What the marks at the window's first step need from the operations
+    // before it: a merge's last write from its left run and from its right
+    // run, or, second, a partition's last examination.
     Event latest_[2] = {{Event::merging, 0, 0, 0}, {Event::merging, 0, 0, 0}};
     const int* scratch_ = nullptr;
     // Not int, which the sort's stores to its array might alias: fewer reloads.
