@@ -117,8 +117,10 @@ function fromAddress()
 }
 
 // The session as the program wrote it. A listed line of thousands of values is
-// cut at its blanks into pieces that the browser lays out only once they scroll
-// into view (page.css): shaping the whole line held up the report's frame.
+// cut at its blanks into pieces that the browser lays out, for the report's
+// frame, only where they are in view (page.css): shaping the whole line held up
+// that frame. The rest is laid out after it (whole): a browser may leave a
+// piece not laid out out of a copy, as Firefox does.
 function showSession(text)
 {
     const pieces = (line) => {
@@ -136,6 +138,7 @@ function showSession(text)
         }
         return cut;
     };
+    element('session').classList.remove('whole');
     element('session').replaceChildren(...text.split(/(?<=\n)/).flatMap(pieces));
 }
 
@@ -174,11 +177,12 @@ function run()
             const said = (what, error) => (status.textContent = `${ran} ${failed(what, error)}`);
             Chart.show(n, seedValue, answers.order, counts).catch((error) => said('The chart', error));
             // The view once the report is on the screen, as the chart: it runs the three sorts.
-            // The address too: changing it takes a browser milliseconds that the report need not wait for.
+            // The address and the rest of the session too: the report need not wait for them.
             const runNumber = ++runs;
             painted()
                 .then(() => {
                     if (runNumber === runs) {
+                        element('session').classList.add('whole');
                         history.replaceState(null, '', '?' + new URLSearchParams(answers));
                         return View.start(tools, n, seedValue, answers.order, asked);
                     }

@@ -109,16 +109,18 @@ test('the chart\'s points are the program\'s counts, and the orders change them 
         if (browser.can.longTasks) {
             assert.deepEqual(await tab.evaluate(() => longTasks.filter((task) => task.duration > 100)), []);
         }
-        // The long listed lines, laid out in pieces, scroll as far as the same text would.
-        const extents = await tab.evaluate(() => {
+        // The long listed lines, laid out in pieces, scroll as far as the same text would, and
+        // their text as rendered, which a copy takes, is all of it.
+        const [extents, rendered] = await tab.evaluate(() => {
             const session = document.getElementById('session');
             const plain = Object.assign(session.cloneNode(), {id: '', textContent: session.textContent});
             session.after(plain);
             const sizes = [session, plain].map((pre) => [pre.scrollWidth, pre.scrollHeight]);
             plain.remove();
-            return sizes;
+            return [sizes, session.innerText === session.textContent];
         });
         assert.deepEqual(extents[0], extents[1]);
+        assert.ok(rendered);
         await tab.done();
     }
     for (const n of [1, 2500, 5000]) {
