@@ -109,8 +109,8 @@ test('the chart\'s points are the program\'s counts, and the orders change them 
         if (browser.can.longTasks) {
             assert.deepEqual(await tab.evaluate(() => longTasks.filter((task) => task.duration > 100)), []);
         }
-        // The long listed lines, laid out in pieces, scroll as far as the same text would, and
-        // their text as rendered, which a copy takes, is all of it.
+        // The long listed lines, laid out in pieces, scroll as far as the same text would, to a
+        // pixel of rounding, and their text as rendered, which a copy takes, is all of it.
         const [extents, rendered] = await tab.evaluate(() => {
             const session = document.getElementById('session');
             const plain = Object.assign(session.cloneNode(), {id: '', textContent: session.textContent});
@@ -119,7 +119,8 @@ test('the chart\'s points are the program\'s counts, and the orders change them 
             plain.remove();
             return [sizes, session.innerText === session.textContent];
         });
-        assert.deepEqual(extents[0], extents[1]);
+        assert.ok(Math.abs(extents[0][0] - extents[1][0]) <= 2, String(extents));
+        assert.equal(extents[0][1], extents[1][1]);
         assert.ok(rendered);
         await tab.done();
     }
