@@ -156,7 +156,7 @@ private:
             Event event{};
             set(event, kind, a, b, c);
             for (const Event& latest : latest_) {
-                if (latest.counted() && kind != Event::exchanged) {
+                if (latest.counted()) {
                     track(run_, latest, false);
                 }
             }

@@ -66,8 +66,8 @@ const page = local('page.html').replace(/\{\{([a-z-]+)\}\}/g, (_, name) => {
     return parts[name];
 });
 // Any character beyond ASCII makes Chromium decode, scan and parse the whole
-// page as 16-bit text: at this size that took about 5 ms more before the
-// report was on the screen. The sources write such characters as references.
+// page as 16-bit text: at this size its decoding alone took 2 ms more. The
+// sources write such characters as references.
 const wide = page.match(/[^\0-\x7f]/u);
 if (wide) {
     throw new Error(`the page holds ${wide[0]}, which is not ASCII, at ${wide.index}: write it as a reference`);

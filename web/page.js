@@ -138,8 +138,9 @@ function showSession(text)
         }
         return cut;
     };
-    element('session').classList.remove('whole');
-    element('session').replaceChildren(...text.split(/(?<=\n)/).flatMap(pieces));
+    const shown = element('session');
+    shown.classList.remove('whole');
+    shown.replaceChildren(...text.split(/(?<=\n)/).flatMap(pieces));
 }
 
 let runs = 0;

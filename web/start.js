@@ -26,9 +26,11 @@ const started =
             return {};
         };
         SortCompare({instantiateWasm, onAbort: (what) => reject(new Error(what))}).then(resolve, reject);
-    }).then((module) => {
-        for (let i = 0; i < 3; i++) {
-            module._counts(300, 1, 2);
-        }
-        return {module};
-    }, (error) => ({error}));
+    })
+        .then((module) => {
+            for (let i = 0; i < 3; i++) {
+                module._counts(300, 1, 2);
+            }
+            return {module};
+        })
+        .catch((error) => ({error}));
