@@ -1,6 +1,7 @@
 #include "comparison.hpp"
 
 #include "sorting.hpp"
+#include "text.hpp"
 #include "values.hpp"
 
 #include <algorithm>
@@ -10,7 +11,6 @@
 #include <istream>
 #include <limits>
 #include <ostream>
-#include <sstream>
 #include <vector>
 
 namespace {
@@ -46,12 +46,19 @@ enum class Reading { accepted, rejected, ended };
 
 bool is_end(int c) { return std::istream::traits_type::eq_int_type(c, std::istream::traits_type::eof()); }
 
+// The two kinds of input the dialogue reads, alike in what it asks of them.
+std::istream& skip_blanks(std::istream& in) { return in >> std::ws; }
+TextIn& skip_blanks(TextIn& in) { return in.skip_blanks(); }
+void skip_line(std::istream& in) { in.ignore(std::numeric_limits<std::streamsize>::max(), '\n'); }
+void skip_line(TextIn& in) { in.skip_line(); }
+
 // Reads one blank-delimited word and accepts it only if it is a whole number
 // (an optional sign, then digits) from lowest to highest. The word is taken a
 // character at a time, so no answer, however long, is held in memory.
-Reading read_whole_number(std::istream& in, long long lowest, long long highest, int& value)
+template <class In>
+Reading read_whole_number(In& in, long long lowest, long long highest, int& value)
 {
-    if (is_end((in >> std::ws).peek())) {
+    if (is_end(skip_blanks(in).peek())) {
         return Reading::ended;
     }
     // Every magnitude past this bound is out of range; stop growing it there.
@@ -83,29 +90,33 @@ Reading read_whole_number(std::istream& in, long long lowest, long long highest,
     return Reading::accepted;
 }
 
-bool report_input_end(std::istream& in, std::ostream& err, const char* name)
+template <class In, class Out>
+bool report_input_end(In& in, Out& err, const char* name)
 {
     if (in.bad()) {
-        err << "sort-compare: could not read standard input" << std::endl;
+        err << "sort-compare: could not read standard input\n";
     } else {
-        err << "sort-compare: input ended before " << name << " was given" << std::endl;
+        err << "sort-compare: input ended before " << name << " was given\n";
     }
+    err.flush();
     return false;
 }
 
 // True when out has taken everything written to it so far; otherwise says so on err.
-bool flushed(std::ostream& out, std::ostream& err)
+template <class Out>
+bool flushed(Out& out, Out& err)
 {
     if (out.flush()) {
         return true;
     }
-    err << "sort-compare: could not write standard output" << std::endl;
+    (err << "sort-compare: could not write standard output\n").flush();
     return false;
 }
 
 // Asks until an answer is accepted. False, with a message on err, when input
 // ends or fails first, or when out cannot be written.
-bool ask_number(std::istream& in, std::ostream& out, std::ostream& err, const NumberQuestion& question, int& value)
+template <class In, class Out>
+bool ask_number(In& in, Out& out, Out& err, const NumberQuestion& question, int& value)
 {
     for (;;) {
         if (!flushed(out << question.prompt << '\n', err)) {
@@ -118,13 +129,14 @@ bool ask_number(std::istream& in, std::ostream& out, std::ostream& err, const Nu
             return report_input_end(in, err, question.name);
         case Reading::rejected:
             out << question.rule << '\n';
-            in.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
+            skip_line(in);
             break;
         }
     }
 }
 
-bool ask_choice(std::istream& in, std::ostream& out, std::ostream& err, char& answer)
+template <class In, class Out>
+bool ask_choice(In& in, Out& out, Out& err, char& answer)
 {
     if (!flushed(out << choice_prompt << '\n', err)) {
         return false;
@@ -140,28 +152,8 @@ const NumberQuestion& question_of(Question question)
     return question == Question::count ? count_question : seed_question;
 }
 
-}  // namespace
-
-const char* rule_of(Question question) { return question_of(question).rule; }
-
-bool accepts(Question question, const std::string& answer, int& value)
-{
-    const NumberQuestion& asked = question_of(question);
-    return accepts_whole(answer, asked.lowest, asked.highest, value);
-}
-
-bool accepts_whole(const std::string& answer, long long lowest, long long highest, int& value)
-{
-    std::istringstream in(answer);
-    int number = 0;
-    if (read_whole_number(in, lowest, highest, number) != Reading::accepted || !is_end((in >> std::ws).peek())) {
-        return false;
-    }
-    value = number;
-    return true;
-}
-
-int run_comparison(std::istream& in, std::ostream& out, std::ostream& err)
+template <class In, class Out>
+int run(In& in, Out& out, Out& err)
 {
     int count = 0;
     int seed = 0;
@@ -202,3 +194,28 @@ int run_comparison(std::istream& in, std::ostream& out, std::ostream& err)
     // as few writes as the output buffer allows.
     return flushed(out, err) ? 0 : 1;
 }
+
+}  // namespace
+
+const char* rule_of(Question question) { return question_of(question).rule; }
+
+bool accepts(Question question, const std::string& answer, int& value)
+{
+    const NumberQuestion& asked = question_of(question);
+    return accepts_whole(answer, asked.lowest, asked.highest, value);
+}
+
+bool accepts_whole(const std::string& answer, long long lowest, long long highest, int& value)
+{
+    TextIn in(answer);
+    int number = 0;
+    if (read_whole_number(in, lowest, highest, number) != Reading::accepted || !is_end(skip_blanks(in).peek())) {
+        return false;
+    }
+    value = number;
+    return true;
+}
+
+int run_comparison(std::istream& in, std::ostream& out, std::ostream& err) { return run(in, out, err); }
+
+int run_comparison(TextIn& in, TextOut& out, TextOut& err) { return run(in, out, err); }

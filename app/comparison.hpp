@@ -4,6 +4,9 @@
 #include <iosfwd>
 #include <string>
 
+class TextIn;
+class TextOut;
+
 // Asks for a count (0 to MAX), a seed and whether to list the values, reading
 // the answers from in and writing prompts, listings and the report to out.
 // A count or seed that is not a whole number in range is explained on out and
@@ -13,6 +16,10 @@
 // when out could not be written. Everything written to out has been flushed
 // before anything is written to err, so err needs no tie to out.
 int run_comparison(std::istream& in, std::ostream& out, std::ostream& err);
+
+// The same run on answers and output held in memory (text.hpp): the same
+// dialogue, without the standard streams.
+int run_comparison(TextIn& in, TextOut& out, TextOut& err);
 
 // The two questions answered with a whole number.
 enum class Question { count, seed };

@@ -61,6 +61,20 @@ TEST(Dialogue, AnswersDecideTheTranscript)
     }
 }
 
+// The page's session: each line of answers appears when the dialogue first
+// reads from it, right after the prompt that asked for it.
+TEST(Dialogue, EchoedAnswersFollowThePromptThatReadsThem)
+{
+    TextOut session;
+    TextIn answers("x 9\n4 -3\ny", &session);
+    EXPECT_EQ(run_comparison(answers, session, session), 0);
+    const std::string typed = transcript(4, -3, true, 1);
+    const std::size_t seed_asked = typed.find(seed_prompt);
+    EXPECT_EQ(session.str().substr(0, typed.size() + 10),
+              count_prompt + "x 9\n" + typed.substr(count_prompt.size(), seed_asked - count_prompt.size()) + "4 -3\n" +
+                  seed_prompt + "Print the values?(y/n): \ny" + typed.substr(typed.find("Unsorted")));
+}
+
 // An answer on its own, as the page gives it: one word the dialogue would take, blanks around it allowed.
 TEST(Dialogue, AnAnswerAloneIsTakenByTheDialoguesRule)
 {

@@ -4,6 +4,7 @@
 
 #include "comparison.hpp"
 #include "sorting.hpp"
+#include "text.hpp"
 
 #include <algorithm>
 #include <cstdio>
@@ -60,7 +61,8 @@ inline std::string listing(const std::vector<int>& values)
 // wrong with the run, or "" when nothing is: a failed run has status 1, lists
 // and reports nothing, and says why as "sort-compare: ..."; a run that
 // succeeds ends with the report and says nothing on err; a listed run's
-// listings and counts agree with its values and the independent counts above.
+// listings and counts agree with its values and the independent counts above;
+// and the same run on TextIn and TextOut writes and returns the same.
 inline std::string run_and_check(const std::string& input, std::string& out, std::string& err)
 {
     std::istringstream in(input);
@@ -68,6 +70,11 @@ inline std::string run_and_check(const std::string& input, std::string& out, std
     const int status = run_comparison(in, out_stream, err_stream);
     out = out_stream.str();
     err = err_stream.str();
+    TextIn in_text(input);
+    TextOut text_out, text_err;
+    if (run_comparison(in_text, text_out, text_err) != status || text_out.str() != out || text_err.str() != err) {
+        return "the run on text in memory is the run on streams";
+    }
     const std::size_t report = out.find("Insertion Sort count: ");
     const std::size_t listed = out.find("Unsorted array: \n");
     if (status != 0) {

@@ -3,6 +3,7 @@
 // step by step for its view of them.
 #include "comparison.hpp"
 #include "sorting.hpp"
+#include "text.hpp"
 #include "values.hpp"
 #include "watch.hpp"
 
@@ -12,40 +13,11 @@
 #include <cstdint>
 #include <cstdlib>
 #include <functional>
-#include <istream>
 #include <iterator>
-#include <sstream>
 #include <string>
 #include <vector>
 
 namespace {
-
-// The answers as standard input, shown as a terminal shows typed input: each
-// line appears in the session when the program first reads from it, that is
-// right after the prompt that asked for it.
-class EchoedAnswers : public std::streambuf {
-public:
-    EchoedAnswers(std::string answers, std::ostream& session) : answers_(std::move(answers)), session_(session) {}
-
-protected:
-    int_type underflow() override
-    {
-        if (next_ == answers_.size()) {
-            return traits_type::eof();
-        }
-        const std::size_t end = std::min(answers_.find('\n', next_), answers_.size() - 1) + 1;
-        char* line = &answers_[next_];
-        session_.write(line, static_cast<std::streamsize>(end - next_));
-        setg(line, line, line + (end - next_));
-        next_ = end;
-        return traits_type::to_int_type(*line);
-    }
-
-private:
-    std::string answers_;
-    std::ostream& session_;
-    std::size_t next_ = 0;
-};
 
 Question question_of(int question) { return question == 0 ? Question::count : Question::seed; }
 
@@ -114,13 +86,11 @@ extern "C" {
 // stays valid until the next call.
 EMSCRIPTEN_KEEPALIVE const char* run_session(const char* answers, int length)
 {
-    static std::string text;
-    std::ostringstream session;
-    EchoedAnswers typed(std::string(answers, static_cast<std::size_t>(length)), session);
-    std::istream in(&typed);
-    run_comparison(in, session, session);
-    text = session.str();
-    return text.c_str();
+    static TextOut session;
+    session = TextOut();
+    TextIn typed(std::string(answers, static_cast<std::size_t>(length)), &session);
+    run_comparison(typed, session, session);
+    return session.str().c_str();
 }
 
 // "" when the program takes the length bytes of answer, alone, for question 0
