@@ -116,31 +116,27 @@ function fromAddress()
     return true;
 }
 
-// The session as the program wrote it. A listed line of thousands of values is
-// cut at its blanks into pieces that the browser lays out, for the report's
-// frame, only where they are in view (page.css): shaping the whole line held up
-// that frame. The rest is laid out after it (whole): a browser may leave a
-// piece not laid out out of a copy, as Firefox does.
+// The session as the program wrote it. Of a listed line of thousands of
+// values, the browser lays out only the first few hundred characters for the
+// report's frame: the rest, in a box of its own as wide as its characters,
+// is out of view then (page.css), and shaping it held up that frame. It is
+// laid out after it (whole): a browser may leave what is not laid out out of
+// a copy, as Firefox does.
 function showSession(text)
 {
-    const pieces = (line) => {
-        const cut = [];
-        for (let at = 0, end; at < line.length; at = end) {
-            end = line.indexOf(' ', at + 600) + 1 || line.length;
-            const piece = line.slice(at, end);
-            if (end === line.length) {
-                cut.push(piece);
-                break;
-            }
-            const span = Object.assign(document.createElement('span'), {className: 'piece', textContent: piece});
-            span.style.containIntrinsicWidth = `auto ${piece.length}ch`;
-            cut.push(span);
+    const parts = (line) => {
+        const end = line.length > 2000 ? line.indexOf(' ', 600) + 1 : 0;
+        if (!end) {
+            return [line];
         }
-        return cut;
+        const rest = line.slice(end, -1);  // its newline outside the box, as in the plain line
+        const box = Object.assign(document.createElement('span'), {className: 'rest', textContent: rest});
+        box.style.containIntrinsicWidth = `auto ${rest.length}ch`;
+        return [line.slice(0, end), box, line.slice(-1)];
     };
     const shown = element('session');
     shown.classList.remove('whole');
-    shown.replaceChildren(...text.split(/(?<=\n)/).flatMap(pieces));
+    shown.replaceChildren(...text.split(/(?<=\n)/).flatMap(parts));
 }
 
 let runs = 0;

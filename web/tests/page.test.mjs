@@ -109,7 +109,7 @@ test('the chart\'s points are the program\'s counts, and the orders change them 
         if (browser.can.longTasks) {
             assert.deepEqual(await tab.evaluate(() => longTasks.filter((task) => task.duration > 100)), []);
         }
-        // The long listed lines, laid out in pieces, scroll as far as the same text would, to a
+        // The long listed lines, their rest in a box of its own, scroll as far as the same text would, to a
         // pixel of rounding, and their text as rendered, which a copy takes, is all of it.
         const [extents, rendered] = await tab.evaluate(() => {
             const session = document.getElementById('session');
