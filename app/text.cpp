@@ -24,7 +24,7 @@ int TextIn::peek()
 
 TextIn& TextIn::skip_blanks()
 {
-    while (peek() >= 0 && std::isspace(peek())) {
+    while (std::isspace(peek())) {
         get();
     }
     return *this;

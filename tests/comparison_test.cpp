@@ -35,7 +35,7 @@ TEST(Dialogue, AnswersDecideTheTranscript)
 {
     const std::string ended = "sort-compare: input ended before ";
     const struct {
-        const char* input;
+        std::string input;
         std::string expected;  // the whole output of a failed run, the start of the rest
         std::string error;
     } dialogues[] = {
@@ -48,6 +48,8 @@ TEST(Dialogue, AnswersDecideTheTranscript)
         // Rejected answers are explained, their line dropped, and the question asked again.
         {"abc\n12abc\n-1\n5001\n99999999999999999999 ignored\n- 5\n+\n3 2147483648\n-2147483649\nx\n1 n",
          transcript(3, 1, false, 7, 3), ""},
+        // A NUL byte is an answer's character like any other, and no blank.
+        {std::string("x \0 y\n3 1 \0", 11), transcript(3, 1, false, 1), ""},
         {" \n", count_prompt, ended + "the number of values was given\n"},
         {"5 x", count_prompt + seed_prompt + seed_rule + seed_prompt, ended + "the seed was given\n"},
         {"5 1 \n", transcript(5, 1, false), ended + "the answer to whether to print the values was given\n"},
