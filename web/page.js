@@ -162,9 +162,7 @@ function run()
                 return;
             }
             const answers = {count: count.value, seed: seed.value, list: list.checked ? 'y' : 'n', order: order.value};
-            const started = performance.now();
             const text = session(`${answers.count}\n${answers.seed}\n${answers.list}\n`);
-            document.body.dataset.runTime = performance.now() - started;
             showSession(text);
             const report = text.match(/count: \d+/g).map((line) => line.slice(7));
             const [n, seedValue] = [answers.count, answers.seed].map((answer) => parseInt(answer, 10));

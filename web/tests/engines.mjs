@@ -1,8 +1,7 @@
-// The three browser engines behind one small interface, so that each test is
-// written once. Chromium and Firefox are driven by puppeteer (CDP and
-// WebDriver BiDi), WebKit by a few W3C WebDriver calls to WebKitWebDriver,
-// whose MiniBrowser needs an X display (xvfb-run gives one).
-// Each engine reports a navigator.language that is no language tag, "C".
+// The three browser engines behind one small interface, so that each test,
+// and each of the page's timings (web/bench.mjs), is written once. Chromium and Firefox are driven by puppeteer (CDP
+// and WebDriver BiDi), WebKit by a few W3C WebDriver calls to WebKitWebDriver, whose MiniBrowser needs an X display
+// (xvfb-run gives one). Each engine reports a navigator.language that is no language tag, "C".
 //
 //   const browser = await launch('chromium' | 'firefox' | 'webkit');
 //   const tab = await browser.open(url, {width, locale, before, watch, scripts});
@@ -20,7 +19,7 @@ import puppeteer from 'puppeteer-core';
 // The watchers a tab starts with, before the page's own scripts.
 function watchers()
 {
-    window.longTasks = [];  // from the first report on the screen
+    window.longTasks = [];  // from the first report on the screen, for the timings
     const since = () => performance.getEntriesByName('shown')[0]?.startTime ?? Infinity;
     if (PerformanceObserver.supportedEntryTypes.includes('longtask')) {
         new PerformanceObserver(
