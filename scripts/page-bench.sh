@@ -10,8 +10,10 @@ if [ $# -gt 1 ] || [[ ${1:-} == -* ]]; then
   echo "usage: scripts/page-bench.sh [PAGE]" >&2
   exit 2
 fi
-page=$(realpath "${1:-build/web/sort-compare.html}")
-[ $# -eq 1 ] && [ ! -f "$page" ] && { echo "page-bench: no page at $1" >&2; exit 2; }
+if [ $# -eq 1 ]; then
+  [ -f "$1" ] || { echo "page-bench: no page at $1" >&2; exit 2; }
+  page=$(realpath "$1")
+fi
 cd "$(dirname "$0")/.."
 scripts/need.sh node=nodejs chromium=chromium firefox-esr=firefox-esr WebKitWebDriver=webkit2gtk-driver \
   xvfb-run=xvfb xauth=xauth

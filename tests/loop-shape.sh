@@ -28,7 +28,7 @@ function number(hex,    i, n) {
     split($0, field, "\t")
     address = field[1]; sub(/^ */, "", address); sub(/:$/, "", address)
     n = split(field[2], word, " ")
-    line[++count] = field[2]; at[address] = count; where[count] = number(address); written[count] = address
+    line[++count] = field[2]; at[address] = count; where[count] = address
     # A memory operand read, not on the stack: a mov whose destination is a register, or any other use but lea and nop.
     reads[count] = field[2] ~ /\(/ && field[2] !~ /%[er]sp/ && word[1] !~ /^(lea|nop)/ && (word[1] !~ /^mov/ || field[2] !~ /\)$/)
     if (word[1] ~ /^j/ && word[1] != "jmp" && (word[2] in at) && (best == 0 || count - at[word[2]] < best)) {
@@ -41,7 +41,7 @@ END {
     if (loads != 1) { print "loop-shape: " loads " loads of the array per step, expected 1"; exit 1 }
     if (!placed) { exit 0 }
     # The loop ends where the instruction after its jump starts.
-    print "loop-shape: the loop is from " written[first] " to before " written[last + 1] "; " sorts - misplaced " of " sorts " sorts start on 64-byte boundaries"
-    if (int(where[first] / 32) != int((where[last + 1] - 1) / 32)) { print "loop-shape: the loop crosses a 32-byte boundary"; exit 1 }
+    print "loop-shape: the loop is from " where[first] " to before " where[last + 1] "; " sorts - misplaced " of " sorts " sorts start on 64-byte boundaries"
+    if (int(number(where[first]) / 32) != int((number(where[last + 1]) - 1) / 32)) { print "loop-shape: the loop crosses a 32-byte boundary"; exit 1 }
     if (sorts < 5 || misplaced) { print "loop-shape: expected the five sorts at least, all on 64-byte boundaries"; exit 1 }
 }'
