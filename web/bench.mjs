@@ -53,8 +53,9 @@ const snapshot = () => {
         if (name === 'shown') {
             const copy = document.documentElement.cloneNode(true);
             copy.querySelectorAll('script, meta[http-equiv]').forEach((element) => element.remove());
+            const copies = copy.querySelectorAll('input, option');
             document.querySelectorAll('input, option').forEach((control, i) => {
-                const copied = copy.querySelectorAll('input, option')[i];
+                const copied = copies[i];
                 control.value && copied.setAttribute('value', control.value);
                 control.checked && copied.setAttribute('checked', '');
                 control.selected && copied.setAttribute('selected', '');
