@@ -15,8 +15,14 @@
 //   written(k, from)           merge: values[k] = scratch[from] is done
 //   partitioning(low, high, pivot)  a partition of values[low..high] starts;
 //                              not an operation
-//   examined(at, less_end, greater_start)  partition: values[at] has been
-//                              examined and exchanged; the regions' new bounds
+//   examined(at, other, less_end, greater_start)  partition: values[at] has
+//                              been examined and exchanged with values[other]
+//                              (other == at: with nothing); the regions' new
+//                              bounds
+//   partitioned(low, less_end, greater_start, high)  the partition is over,
+//                              and leaves values[low..less_end] and then
+//                              values[greater_start..high] to sort; not an
+//                              operation
 #pragma once
 
 #include <cassert>
@@ -31,7 +37,8 @@ struct Unwatched {
     void merging(int, int, int, const int*) {}
     void written(int, int) {}
     void partitioning(int, int, int) {}
-    void examined(int, int, int) {}
+    void examined(int, int, int, int) {}
+    void partitioned(int, int, int, int) {}
 };
 
 // Swaps x and y through one temporary. exchange(a, a) leaves a unchanged.
@@ -154,19 +161,21 @@ int partition(int* values, int low, int high, int pivot, int& less_end, int& gre
     for (int i = low; i < greater_start; ++examined) {
         // values[low..less_end] < pivot == values[less_end+1..i-1] < values[greater_start..high]
         const int at = i;
+        int other = i;
         if (values[i] < pivot) {
-            ++less_end;
+            other = ++less_end;
             exchange(values[i], values[less_end]);
             ++i;
         } else if (values[i] == pivot) {
             ++i;
         } else {
             // The element brought in from the right is examined next.
-            --greater_start;
+            other = --greater_start;
             exchange(values[i], values[greater_start]);
         }
-        watch.examined(at, less_end, greater_start);
+        watch.examined(at, other, less_end, greater_start);
     }
+    watch.partitioned(low, less_end, greater_start, high);
     return examined;
 }
 

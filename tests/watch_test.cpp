@@ -9,30 +9,28 @@
 namespace {
 
 using Values = std::vector<int>;
-const char* const sort_names[] = {"insertion", "merge", "quick"};
+const Sort* const insertion = &sorts[0];
+const Sort* const merge = &sorts[1];
+const Sort* const quick = &sorts[2];
 
 // Worked by hand: the array after each operation, and where the operation was
 // (the element inserted, written or examined, and the one exchanged with or,
 // for merge, the scratch position written from).
 struct Worked {
-    Sort sort;
+    const Sort* sort;
     Values input;
     std::vector<std::tuple<Values, int, int>> steps;
 };
 
 const Worked worked[] = {
-    {Sort::insertion, {3, 1, 2}, {{{1, 3, 2}, 0, 1}, {{1, 2, 3}, 1, 2}}},
-    {Sort::insertion, {2, 1, 2, 1, 2}, {{{1, 2, 2, 1, 2}, 0, 1}, {{1, 2, 1, 2, 2}, 2, 3}, {{1, 1, 2, 2, 2}, 1, 2}}},
+    {insertion, {3, 1, 2}, {{{1, 3, 2}, 0, 1}, {{1, 2, 3}, 1, 2}}},
+    {insertion, {2, 1, 2, 1, 2}, {{{1, 2, 2, 1, 2}, 0, 1}, {{1, 2, 1, 2, 2}, 2, 3}, {{1, 1, 2, 2, 2}, 1, 2}}},
     // The first write leaves 1 twice and no 3: the 3 is in scratch.
-    {Sort::merge,
-     {3, 1, 2},
-     {{{1, 1, 2}, 0, 1}, {{1, 3, 2}, 1, 0}, {{1, 3, 2}, 0, 0}, {{1, 2, 2}, 1, 2}, {{1, 2, 3}, 2, 1}}},
+    {merge, {3, 1, 2}, {{{1, 1, 2}, 0, 1}, {{1, 3, 2}, 1, 0}, {{1, 3, 2}, 0, 0}, {{1, 2, 2}, 1, 2}, {{1, 2, 3}, 2, 1}}},
     // On a tie the right run's element is written first.
-    {Sort::merge, {1, 1}, {{{1, 1}, 0, 1}, {{1, 1}, 1, 0}}},
-    {Sort::quick,
-     {3, 1, 2},
-     {{{3, 1, 2}, 0, 0}, {{1, 3, 2}, 1, 0}, {{1, 2, 3}, 2, 1}, {{1, 2, 3}, 0, 0}, {{1, 2, 3}, 1, 1}}},
-    {Sort::quick,
+    {merge, {1, 1}, {{{1, 1}, 0, 1}, {{1, 1}, 1, 0}}},
+    {quick, {3, 1, 2}, {{{3, 1, 2}, 0, 0}, {{1, 3, 2}, 1, 0}, {{1, 2, 3}, 2, 1}, {{1, 2, 3}, 0, 0}, {{1, 2, 3}, 1, 1}}},
+    {quick,
      {2, 1, 2, 1, 2},
      {{{2, 1, 2, 1, 2}, 0, 0},
       {{1, 2, 2, 1, 2}, 1, 0},
@@ -50,7 +48,7 @@ class WorkedSteps : public testing::TestWithParam<Worked> {};
 TEST_P(WorkedSteps, ShowEachOperationOnceItIsDone)
 {
     const Worked& w = GetParam();
-    Track track(w.sort, w.input, 2);
+    Track track(*w.sort, w.input, 2);
     ASSERT_EQ(track.count(), static_cast<int>(w.steps.size()));
     EXPECT_EQ(track.shown().values, w.input);
     const int count = track.count();
@@ -66,25 +64,34 @@ TEST_P(WorkedSteps, ShowEachOperationOnceItIsDone)
 }
 
 INSTANTIATE_TEST_SUITE_P(Inputs, WorkedSteps, testing::ValuesIn(worked), [](const auto& param) {
-    return std::string(sort_names[static_cast<int>(param.param.sort)]) + "_" + std::to_string(param.index);
+    return std::string(param.param.sort->name) + "_" + std::to_string(param.index);
 });
 
-TEST(WorkedSteps, MergeShowsItsRunsInScratchAndQuickTheRangesWaiting)
+// Depth 1 is the whole range's merge or partition, the last merge and the first partition.
+TEST(WorkedSteps, MergeShowsItsRunsInScratchAndQuickTheRangesWaitingEachAtItsDepth)
 {
-    Track merge(Sort::merge, {3, 1, 2});
-    merge.go(4);  // 1 and 3 from the left run, 2 from the right
-    const Values scratch(merge.shown().scratch.begin(), merge.shown().scratch.end());
+    Track merging(*merge, {3, 1, 2});
+    merging.go(1);  // the merge of 3 and 1
+    EXPECT_EQ(merging.shown().marks.depth, 2);
+    merging.go(4);  // 1 and 3 from the left run, 2 from the right
+    const Values scratch(merging.shown().scratch.begin(), merging.shown().scratch.end());
     EXPECT_EQ(scratch, (Values{1, 3, 2}));
-    EXPECT_EQ(std::tuple(merge.shown().marks.left_next, merge.shown().marks.right_next), std::tuple(1, 3));
+    EXPECT_EQ(
+        std::tuple(merging.shown().marks.left_next, merging.shown().marks.right_next, merging.shown().marks.depth),
+        std::tuple(1, 3, 1));
 
-    Track quick(Sort::quick, {3, 1, 2});
-    EXPECT_EQ(quick.shown().pending, (Values{0, 2}));
-    quick.go(3);  // the first partition done: 1, 2 below the pivot wait
-    EXPECT_EQ(quick.shown().pending, (Values{0, 1}));
-    EXPECT_EQ(std::tuple(quick.shown().marks.less_end, quick.shown().marks.greater_start), std::tuple(1, 3));
-    quick.go(4);
-    EXPECT_EQ(quick.shown().pending, Values{});
-    EXPECT_EQ(std::tuple(quick.shown().marks.pivot, quick.shown().marks.next), std::tuple(1, 1));
+    Track partitions(*quick, {3, 1, 2});
+    EXPECT_EQ(partitions.shown().pending, (std::vector<Range>{{0, 2, 1}}));
+    partitions.go(2);
+    EXPECT_EQ(partitions.shown().pending, std::vector<Range>{});
+    EXPECT_EQ(partitions.shown().marks.depth, 1);
+    partitions.go(3);  // the first partition done: 1, 2 below the pivot wait, one deeper
+    EXPECT_EQ(partitions.shown().pending, (std::vector<Range>{{0, 1, 2}}));
+    EXPECT_EQ(std::tuple(partitions.shown().marks.less_end, partitions.shown().marks.greater_start), std::tuple(1, 3));
+    partitions.go(4);
+    EXPECT_EQ(partitions.shown().pending, std::vector<Range>{});
+    EXPECT_EQ(std::tuple(partitions.shown().marks.pivot, partitions.shown().marks.next, partitions.shown().marks.depth),
+              std::tuple(1, 1, 2));
 }
 
 }  // namespace

@@ -3,19 +3,27 @@
 #include "sorting.hpp"
 
 #include <algorithm>
+#include <cassert>
 #include <utility>
+
+bool operator==(const Marks& x, const Marks& y)
+{
+    return std::all_of(std::begin(marks_fields), std::end(marks_fields),
+                       [&](const auto& field) { return x.*field.second == y.*field.second; });
+}
 
 namespace {
 
-// A partition of values[low..high] is over: its less-than region is sorted
-// first, so it goes on the stack of ranges waiting last.
-void partitioned(State& state, int low, int less_end, int greater_start, int high)
+// The depth of the merge of values[low..high] in a merge sort of n values, 1
+// for the whole range: the halving of 0..n-1 that reaches it.
+int merge_depth(int low, int high, int n)
 {
-    for (const auto& [from, to] : {std::pair(greater_start, high), std::pair(low, less_end)}) {
-        if (from < to) {
-            state.pending.insert(state.pending.end(), {from, to});
-        }
+    int depth = 1;
+    for (int from = 0, to = n - 1; from != low || to != high; ++depth) {
+        const int mid = (from + to) / 2;
+        (high <= mid ? to : from) = high <= mid ? mid : mid + 1;
     }
+    return depth;
 }
 
 // The marks and ranges pending after event, and for an operation the array
@@ -24,53 +32,74 @@ void track(State& state, const Event& event, bool operate)
 {
     Marks& marks = state.marks;
     auto& values = state.values;
+    const auto at = [&](int position) -> int& { return values[static_cast<std::size_t>(position)]; };
     switch (event.kind) {
     case Event::exchanged:
         marks.low = 0;
-        marks.high = event.a;
-        marks.at = event.b;
-        marks.other = event.b + 1;
+        marks.high = event.exchange.start;
+        marks.at = event.exchange.left;
+        marks.other = event.exchange.left + 1;
         if (operate) {
-            exchange(values[static_cast<std::size_t>(marks.at)], values[static_cast<std::size_t>(marks.other)]);
+            exchange(at(marks.at), at(marks.other));
         }
         return;
-    case Event::merging:
-        marks = {event.a, event.c, event.b};
-        marks.left_next = event.a;
-        marks.right_next = event.b + 1;
+    case Event::merging: {
+        const auto& merge = event.merge;
+        marks = Marks{};
+        marks.low = merge.low;
+        marks.mid = merge.mid;
+        marks.high = merge.high;
+        marks.left_next = merge.low;
+        marks.right_next = merge.mid + 1;
+        marks.depth = merge_depth(merge.low, merge.high, static_cast<int>(values.size()));
         if (operate) {
-            std::copy(values.begin() + event.a, values.begin() + event.c + 1, state.scratch.begin() + event.a);
+            std::copy(values.begin() + merge.low, values.begin() + merge.high + 1, state.scratch.begin() + merge.low);
         }
         return;
+    }
     case Event::written:
-        marks.at = event.a;
-        marks.other = event.b;
-        (event.b <= marks.mid ? marks.left_next : marks.right_next) = event.b + 1;
+        marks.at = event.write.to;
+        marks.other = event.write.from;
+        (event.write.from <= marks.mid ? marks.left_next : marks.right_next) = event.write.from + 1;
         if (operate) {
-            values[static_cast<std::size_t>(event.a)] = state.scratch[static_cast<std::size_t>(event.b)];
+            at(event.write.to) = state.scratch[static_cast<std::size_t>(event.write.from)];
         }
         return;
-    case Event::partitioning:
-        marks = {event.a, event.b};
-        marks.pivot = values[static_cast<std::size_t>(event.a)];
-        marks.less_end = event.a - 1;
-        marks.next = event.a;
-        marks.greater_start = event.b + 1;
-        if (state.pending.size() >= 2 && state.pending.end()[-2] == event.a && state.pending.back() == event.b) {
-            state.pending.resize(state.pending.size() - 2);
+    case Event::partitioning: {
+        // The sort takes the range it left last.
+        assert(!state.pending.empty() && state.pending.back().low == event.partition.low &&
+               state.pending.back().high == event.partition.high);
+        marks = Marks{};
+        marks.low = event.partition.low;
+        marks.high = event.partition.high;
+        marks.pivot = at(marks.low);
+        marks.less_end = marks.low - 1;
+        marks.next = marks.low;
+        marks.greater_start = marks.high + 1;
+        marks.depth = state.pending.back().depth;
+        state.pending.pop_back();
+        return;
+    }
+    case Event::examined: {
+        const auto& examination = event.examination;
+        marks.at = examination.at;
+        marks.other = examination.other;
+        marks.next = examination.region == Event::greater ? examination.at : examination.at + 1;
+        (examination.region == Event::less      ? marks.less_end
+         : examination.region == Event::greater ? marks.greater_start
+                                                : marks.other) = examination.other;
+        if (operate) {
+            exchange(at(marks.at), at(marks.other));
         }
         return;
-    case Event::examined:
-        marks.at = event.a;
-        marks.other = event.b != marks.less_end ? event.b : event.c != marks.greater_start ? event.c : event.a;
-        marks.next = event.c != marks.greater_start ? event.a : event.a + 1;
-        marks.less_end = event.b;
-        marks.greater_start = event.c;
-        if (operate) {
-            exchange(values[static_cast<std::size_t>(marks.at)], values[static_cast<std::size_t>(marks.other)]);
-        }
-        if (marks.next == marks.greater_start) {
-            partitioned(state, marks.low, marks.less_end, marks.greater_start, marks.high);
+    }
+    case Event::partitioned:
+        // The less-than region is sorted first, so it goes on the stack last.
+        for (const auto& [from, to] : {std::pair(int{event.parted.greater_start}, marks.high),
+                                       std::pair(marks.low, int{event.parted.less_end})}) {
+            if (from < to) {
+                state.pending.push_back({from, to, marks.depth + 1});
+            }
         }
         return;
     }
@@ -79,12 +108,14 @@ void track(State& state, const Event& event, bool operate)
 // Thrown to stop a run at the window's last step.
 struct Stop {};
 
+}  // namespace
+
 // The sort's watch on a run. Before the window's first step it keeps only
 // what the marks there will need: the merge or partition under way, the
-// ranges waiting, and the last operations that set its marks (the last
-// write from each run of a merge, the last examination of a partition).
+// ranges waiting, and a merge's last write from each of its runs.
 // There it copies the state; after it, it records each event, up to the
-// window's last step, where it stops the run when stop is set.
+// window's last step and what the sort says after it of the partition it
+// ends, where it stops the run when stop is set.
 class Recorder {
 public:
     Recorder(State& run, State& base, std::vector<Event>& events, int first, int last, bool stop)
@@ -95,85 +126,148 @@ public:
         }
     }
 
-    void exchanged(int i, int left) { counted(Event::exchanged, i, left, 0); }
+    void exchanged(int start, int left)
+    {
+        if (++step_ >= first_) {
+            step_ <= last_ ? record_exchange(start, left) : stop();
+        }
+    }
+
     void merging(int low, int mid, int high, const int* scratch)
     {
         scratch_ = scratch;
-        begun({Event::merging, short_of(low), short_of(mid), short_of(high)});
+        last_writes_[0].kind = last_writes_[1].kind = Event::merging;
+        Event event{};
+        event.kind = Event::merging;
+        event.merge = {short_of(low), short_of(mid), short_of(high)};
+        begun(event);
     }
-    void written(int k, int from) { counted(Event::written, k, from, 0); }
-    void partitioning(int low, int high, int) { begun({Event::partitioning, short_of(low), short_of(high), 0}); }
-    void examined(int at, int less_end, int greater_start) { counted(Event::examined, at, less_end, greater_start); }
 
-private:
-    static std::int16_t short_of(int position) { return static_cast<std::int16_t>(position); }
-
-    // A merge or a partition begins: the one before is over.
-    void begun(const Event& event)
+    void written(int to, int from)
     {
+        if (++step_ < first_) {
+            // A write moves on its run's next element: the last one from each run is all the marks need.
+            Event& latest = last_writes_[from <= run_.marks.mid ? 0 : 1];
+            latest.kind = Event::written;
+            latest.write.to = short_of(to);
+            latest.write.from = short_of(from);
+        } else {
+            step_ <= last_ ? record_write(to, from) : stop();
+        }
+    }
+
+    void partitioning(int low, int high, int)
+    {
+        Event event{};
+        event.kind = Event::partitioning;
+        event.partition = {short_of(low), short_of(high)};
+        begun(event);
+    }
+
+    void examined(int at, int other, int less_end, int greater_start)
+    {
+        // Each examination reports the regions' bounds: none before the window is needed.
+        if (++step_ >= first_) {
+            step_ <= last_ ? record_examination(at, other, less_end, greater_start) : stop();
+        }
+    }
+
+    // What a partition leaves to sort belongs to its last examination's step.
+    void partitioned(int, int less_end, int greater_start, int)
+    {
+        Event event{};
+        event.kind = Event::partitioned;
+        event.parted = {short_of(less_end), short_of(greater_start)};
         if (step_ < first_) {
-            if (latest_[1].kind == Event::examined) {
-                partitioned(run_, run_.marks.low, latest_[1].b, latest_[1].c, run_.marks.high);
-            }
-            // The operations' kinds mark the slots empty: a merge or partition is no operation.
-            latest_[0] = latest_[1] = event;
             track(run_, event, false);
-        } else if (step_ < last_) {
+        } else if (step_ <= last_) {
             events_.push_back(event);
         }
     }
 
-    // Each field stored apart: an event put together on the stack and copied
-    // whole would wait for those stores at every operation.
-    static void set(Event& event, Event::Kind kind, int a, int b, int c)
+private:
+    static std::int16_t short_of(int position) { return static_cast<std::int16_t>(position); }
+    static Event::Region region_of(int other, int less_end, int greater_start)
     {
-        event.kind = kind;
-        event.a = short_of(a);
-        event.b = short_of(b);
-        event.c = short_of(c);
+        return other == less_end ? Event::less : other == greater_start ? Event::greater : Event::equal;
     }
 
-    // The path every operation takes is short, and inlined into the sort's
-    // loop, before the window, where a run to a window at its end spends
-    // nearly all of its time.
-    void counted(Event::Kind kind, int a, int b, int c)
+    // A merge or a partition begins.
+    void begun(const Event& event)
     {
-        if (++step_ < first_) {
-            // An exchange says all that its marks need; a write moves on its run's next element.
-            if (kind == Event::written) {
-                set(latest_[b <= run_.marks.mid ? 0 : 1], kind, a, b, c);
-            } else if (kind == Event::examined) {
-                set(latest_[1], kind, a, b, c);
-            }
-        } else if (step_ <= last_) {
-            in_window(kind, a, b, c);
+        if (step_ < first_) {
+            track(run_, event, false);
+        } else if (step_ < last_) {
+            events_.push_back(event);
+        } else {
+            stop();
         }
     }
 
-    [[gnu::noinline]] void in_window(Event::Kind kind, int a, int b, int c)
+    // Past the window's last step: the run goes on only to count.
+    void stop()
     {
+        if (stop_) {
+            throw Stop{};
+        }
+    }
+
+    // An operation in the window, out of the sort's loop. Its fields are
+    // stored apart: an event put together on the stack and copied whole would
+    // wait for those stores at every operation.
+    [[gnu::noinline]] void record_exchange(int start, int left)
+    {
+        Event& event = recorded();
+        event.kind = Event::exchanged;
+        event.exchange.start = short_of(start);
+        event.exchange.left = short_of(left);
+        begin_window();
+    }
+    [[gnu::noinline]] void record_write(int to, int from)
+    {
+        Event& event = recorded();
+        event.kind = Event::written;
+        event.write.to = short_of(to);
+        event.write.from = short_of(from);
+        begin_window();
+    }
+    [[gnu::noinline]] void record_examination(int at, int other, int less_end, int greater_start)
+    {
+        Event& event = recorded();
+        event.kind = Event::examined;
+        event.examination.at = short_of(at);
+        event.examination.other = short_of(other);
+        event.examination.region = region_of(other, less_end, greater_start);
         if (step_ == first_) {
-            Event event{};
-            set(event, kind, a, b, c);
-            for (const Event& latest : latest_) {
-                if (latest.counted()) {
-                    track(run_, latest, false);
-                }
-            }
-            track(run_, event, false);
-            base_.step = static_cast<int>(first_);
-            base_.values = run_.values;
-            base_.marks = run_.marks;
-            base_.pending = run_.pending;
-            if (scratch_ != nullptr) {
-                std::copy(scratch_ + run_.marks.low, scratch_ + run_.marks.high + 1,
-                          base_.scratch.begin() + run_.marks.low);
-            }
+            run_.marks.less_end = less_end;
+            run_.marks.greater_start = greater_start;
+        }
+        begin_window();
+    }
+
+    // The window's first step is no event of the window: its state is the base.
+    Event& recorded() { return step_ == first_ ? first_event_ : events_.emplace_back(); }
+
+    // At the window's first step, the state there: the marks made from what
+    // was kept before it, then the step's own operation.
+    void begin_window()
+    {
+        if (step_ != first_) {
             return;
         }
-        set(events_.emplace_back(), kind, a, b, c);
-        if (step_ == last_ && stop_) {
-            throw Stop{};
+        for (const Event& latest : last_writes_) {
+            if (latest.kind == Event::written) {
+                track(run_, latest, false);
+            }
+        }
+        track(run_, first_event_, false);
+        base_.step = static_cast<int>(first_);
+        base_.values = run_.values;
+        base_.marks = run_.marks;
+        base_.pending = run_.pending;
+        if (scratch_ != nullptr) {
+            std::copy(scratch_ + run_.marks.low, scratch_ + run_.marks.high + 1,
+                      base_.scratch.begin() + run_.marks.low);
         }
     }
 
@@ -182,8 +276,9 @@ private:
     std::vector<Event>& events_;
     // What the marks at the window's first step need from the operations
     // before it: a merge's last write from its left run and from its right
-    // run, or, second, a partition's last examination.
-    Event latest_[2] = {{Event::merging, 0, 0, 0}, {Event::merging, 0, 0, 0}};
+    // run.
+    Event last_writes_[2] = {};
+    Event first_event_ = {};
     const int* scratch_ = nullptr;
     // Not int, which the sort's stores to its array might alias: fewer reloads.
     long long step_ = 0;
@@ -191,10 +286,17 @@ private:
     bool stop_;
 };
 
-}  // namespace
+const Sort sorts[3] = {
+    {"insertion", "exchanges", [](int* values, int n) { return insertion_sort(values, n); },
+     [](int* values, int n, Recorder& watch) { return insertion_sort(values, n, watch); }},
+    {"merge", "elements written back", [](int* values, int n) { return merge_sort(values, 0, n - 1); },
+     [](int* values, int n, Recorder& watch) { return merge_sort(values, 0, n - 1, watch); }},
+    {"quick", "elements examined", [](int* values, int n) { return quick_sort(values, 0, n - 1); },
+     [](int* values, int n, Recorder& watch) { return quick_sort(values, 0, n - 1, watch); }},
+};
 
-Track::Track(Sort sort, std::vector<int> input, int window)
-    : sort_(sort), input_(std::move(input)), window_(std::max(window, 1))
+Track::Track(const Sort& sort, std::vector<int> input, int window)
+    : sort_(&sort), input_(std::move(input)), window_(std::max(window, 1))
 {
     fill(now_, 0, window_);
     shown_ = now_.base;
@@ -217,7 +319,7 @@ void Track::keep_end(int steps)
 
 void Track::go(int step)
 {
-    step = std::clamp(step, 0, count_);
+    step = std::min(step, count_);
     if (step < first() || step > last()) {
         if (end_.last == count_ && step >= end_.base.step) {
             now_ = end_;
@@ -236,39 +338,43 @@ void Track::fill(Window& window, int first, int steps)
     State run;
     run.values = input_;
     run.scratch.assign(input_.size(), 0);
-    if (sort_ == Sort::quick && n >= 2) {
-        run.pending = {0, n - 1};
+    if (n >= 2) {
+        run.pending = {{0, n - 1, 1}};
     }
     window.base.scratch.assign(input_.size(), 0);
     window.events.clear();
-    // A merge or a partition makes at least two operations: half as many other events at most.
-    const long long most = std::min<long long>(steps, count_ > 0 ? count_ : 1LL * n * n / 2);
-    window.events.reserve(static_cast<std::size_t>(most + most / 2 + 1));
+    // Merges, partitions and their ends are at most 2n events in all. The
+    // first run, which counts the operations, does not know how many of them
+    // it will record: its events grow as they come, and are trimmed after.
+    if (counted_) {
+        window.events.reserve(static_cast<std::size_t>(std::min(steps, count_) + 2 * n));
+    }
     first = std::clamp(first, 0, count_);
     const long long last = static_cast<long long>(first) + steps;
-    // The first run counts the operations; the others stop at the window's end.
+    // The first run counts the operations; the others stop after the window's end.
     Recorder watch(run, window.base, window.events, first, static_cast<int>(std::min<long long>(last, INT32_MAX)),
                    counted_);
     try {
-        const int count = sort_ == Sort::insertion ? insertion_sort(run.values.data(), n, watch)
-                          : sort_ == Sort::merge   ? merge_sort(run.values.data(), 0, n - 1, watch)
-                                                   : quick_sort(run.values.data(), 0, n - 1, watch);
-        count_ = count;
+        count_ = sort_->watched(run.values.data(), n, watch);
+        if (!counted_) {
+            window.events.shrink_to_fit();
+        }
         counted_ = true;
     } catch (const Stop&) {
     }
     window.last = static_cast<int>(std::min<long long>(last, count_));
 }
 
+// A partition's end is shown with its last examination.
 void Track::replay(int step)
 {
-    step = std::clamp(step, first(), last());
     if (step < shown_.step) {
         shown_ = now_.base;
         next_ = 0;
     }
-    while (next_ < now_.events.size() && shown_.step < step) {
-        const Event& event = now_.events[next_++];
+    const auto& events = now_.events;
+    while (next_ < events.size() && (shown_.step < step || events[next_].kind == Event::partitioned)) {
+        const Event& event = events[next_++];
         shown_.step += event.counted();
         track(shown_, event, true);
     }

@@ -8,10 +8,22 @@
 #pragma once
 
 #include <cstdint>
-#include <tuple>
+#include <utility>
 #include <vector>
 
-enum class Sort { insertion, merge, quick };
+class Recorder;
+
+// A sort the page shows: what it is called, what its count counts, and its
+// run on values[0..n-1], plain or told to a watch. Returns the count.
+struct Sort {
+    const char* name;
+    const char* counted;
+    int (*plain)(int* values, int n);
+    int (*watched)(int* values, int n, Recorder& watch);
+};
+
+// The page's sorts, in the page's order.
+extern const Sort sorts[3];
 
 // What the sort is doing, as positions in its array, or -1 where nothing is.
 // The element of the last operation is at; other is the one exchanged with it
@@ -23,13 +35,32 @@ struct Marks {
     int at = -1, other = -1;
     int left_next = -1, right_next = -1;                          // merge: each run's next element in scratch
     int pivot = 0, less_end = -1, next = -1, greater_start = -1;  // quick: the partition under way
+    int depth = 0;  // merge and quick: the merge's or partition's depth in the recursion, 1 for the whole range
+};
 
-    bool operator==(const Marks& o) const
-    {
-        return std::tie(low, high, mid, at, other, left_next, right_next, pivot, less_end, next, greater_start) ==
-               std::tie(o.low, o.high, o.mid, o.at, o.other, o.left_next, o.right_next, o.pivot, o.less_end, o.next,
-                        o.greater_start);
-    }
+// Every field of Marks, by name: for comparing, and for the page to read.
+inline constexpr std::pair<const char*, int Marks::*> marks_fields[] = {
+    {"low", &Marks::low},
+    {"high", &Marks::high},
+    {"mid", &Marks::mid},
+    {"at", &Marks::at},
+    {"other", &Marks::other},
+    {"left_next", &Marks::left_next},
+    {"right_next", &Marks::right_next},
+    {"pivot", &Marks::pivot},
+    {"less_end", &Marks::less_end},
+    {"next", &Marks::next},
+    {"greater_start", &Marks::greater_start},
+    {"depth", &Marks::depth},
+};
+static_assert(sizeof(marks_fields) / sizeof(marks_fields[0]) * sizeof(int) == sizeof(Marks), "a field is unnamed");
+
+bool operator==(const Marks& x, const Marks& y);
+
+// A range left to sort, and its depth in the recursion.
+struct Range {
+    int low, high, depth;
+    bool operator==(const Range& o) const { return low == o.low && high == o.high && depth == o.depth; }
 };
 
 // A sort's state at a step: after its step-th counted operation.
@@ -38,28 +69,52 @@ struct State {
     std::vector<int> values;
     std::vector<int> scratch;  // merge: the scratch array, at the values' positions
     Marks marks;
-    std::vector<int> pending;  // quick: the ranges still to sort, as low, high pairs, the next one last
+    std::vector<Range> pending;  // quick: the ranges still to sort, the next one last
 };
 
-// One call of the sort's watch (sorting.hpp), or one operation.
+// One call of the sort's watch (sorting.hpp), in 8 bytes: its kind, and what
+// the call said, named for its kind. Positions fit in 16 bits, as MAX does.
 struct Event {
-    enum Kind : std::int16_t { exchanged, merging, written, partitioning, examined } kind;
-    std::int16_t a, b, c;
+    enum Kind : std::int16_t { exchanged, merging, written, partitioning, examined, partitioned } kind;
+    // Where a partition put the element it examined.
+    enum Region : std::int16_t { less, equal, greater };
+    union {
+        struct {
+            std::int16_t start, left;  // the element from start is at left now, exchanged with left + 1
+        } exchange;
+        struct {
+            std::int16_t low, mid, high;
+        } merge;
+        struct {
+            std::int16_t to, from;  // values[to] = scratch[from]
+        } write;
+        struct {
+            std::int16_t low, high;
+        } partition;
+        struct {
+            std::int16_t at, other;  // other: its region's new bound, or at when equal
+            Region region;
+        } examination;
+        struct {
+            std::int16_t less_end, greater_start;  // the regions left to sort, within the partition's range
+        } parted;
+    };
     bool counted() const { return kind == exchanged || kind == written || kind == examined; }
 };
+static_assert(sizeof(Event) == 8, "an event is 8 bytes");
 
 class Track {
 public:
     // sort on input, shown at step 0; a window holds up to window steps.
-    Track(Sort sort, std::vector<int> input, int window = 1 << 19);
+    Track(const Sort& sort, std::vector<int> input, int window = 1 << 19);
 
     int count() const { return count_; }
     const State& shown() const { return shown_; }
     int first() const { return now_.base.step; }
     int last() const { return now_.last; }
 
-    // Shows step min(step, count()); a step outside the window takes a new one
-    // from half a window before it, so that the steps around it are at hand.
+    // Shows step min(step, count()), step >= 0; a step outside the window takes
+    // a new one from half a window before it, so that the steps around it are at hand.
     void go(int step);
     // A new window from step first (at most count()), the step shown kept.
     void refill(int first);
@@ -76,7 +131,7 @@ private:
     void fill(Window& window, int first, int steps);
     void replay(int step);
 
-    Sort sort_;
+    const Sort* sort_;
     std::vector<int> input_;
     int window_;
     int count_ = 0;
