@@ -153,7 +153,7 @@ const NumberQuestion& question_of(Question question)
 }
 
 template <class In, class Out>
-int run(In& in, Out& out, Out& err)
+int run(In& in, Out& out, Out& err, Report* report = nullptr)
 {
     int count = 0;
     int seed = 0;
@@ -189,6 +189,9 @@ int run(In& in, Out& out, Out& err)
     out << "Insertion Sort count: " << insertion_count << '\n';
     out << "Merge Sort count: " << merge_count << '\n';
     out << "Quick Sort count: " << quick_count << '\n';
+    if (report != nullptr) {
+        *report = {insertion_count, merge_count, quick_count};
+    }
 
     // Only the prompts are flushed as they are written: the rest goes out in
     // as few writes as the output buffer allows.
@@ -218,4 +221,4 @@ bool accepts_whole(const std::string& answer, long long lowest, long long highes
 
 int run_comparison(std::istream& in, std::ostream& out, std::ostream& err) { return run(in, out, err); }
 
-int run_comparison(TextIn& in, TextOut& out, TextOut& err) { return run(in, out, err); }
+int run_comparison(TextIn& in, TextOut& out, TextOut& err, Report* report) { return run(in, out, err, report); }

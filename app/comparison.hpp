@@ -17,9 +17,15 @@ class TextOut;
 // before anything is written to err, so err needs no tie to out.
 int run_comparison(std::istream& in, std::ostream& out, std::ostream& err);
 
+// The report's counts, as numbers; -1 where no report was made.
+struct Report {
+    int insertion = -1, merge = -1, quick = -1;
+};
+
 // The same run on answers and output held in memory (text.hpp): the same
-// dialogue, without the standard streams.
-int run_comparison(TextIn& in, TextOut& out, TextOut& err);
+// dialogue, without the standard streams. The report's counts go to report
+// too, when it is given.
+int run_comparison(TextIn& in, TextOut& out, TextOut& err, Report* report = nullptr);
 
 // The two questions answered with a whole number.
 enum class Question { count, seed };

@@ -4,6 +4,8 @@
 
 #include <cstdlib>
 #include <stdexcept>
+#include <string>
+#include <tuple>
 
 namespace {
 
@@ -64,12 +66,24 @@ TEST(Dialogue, AnswersDecideTheTranscript)
 }
 
 // The page's session: each line of answers appears when the dialogue first
-// reads from it, right after the prompt that asked for it.
+// reads from it, right after the prompt that asked for it, and the report's
+// counts come as numbers too; none where the run ended before its report.
 TEST(Dialogue, EchoedAnswersFollowThePromptThatReadsThem)
 {
+    TextOut ended;
+    TextIn unanswered("4\n", &ended);
+    Report none;
+    EXPECT_EQ(run_comparison(unanswered, ended, ended, &none), 1);
+    EXPECT_EQ(std::tuple(none.insertion, none.merge, none.quick), std::tuple(-1, -1, -1));
+
     TextOut session;
     TextIn answers("x 9\n4 -3\ny", &session);
-    EXPECT_EQ(run_comparison(answers, session, session), 0);
+    Report report;
+    EXPECT_EQ(run_comparison(answers, session, session, &report), 0);
+    EXPECT_NE(session.str().find("Insertion Sort count: " + std::to_string(report.insertion) + "\nMerge Sort count: " +
+                                 std::to_string(report.merge) + "\nQuick Sort count: " + std::to_string(report.quick)),
+              std::string::npos);
+    EXPECT_EQ(report.merge, 8);
     const std::string typed = transcript(4, -3, true, 1);
     const std::size_t seed_asked = typed.find(seed_prompt);
     EXPECT_EQ(session.str().substr(0, typed.size() + 10),

@@ -78,26 +78,32 @@ struct Event {
     enum Kind : std::int16_t { exchanged, merging, written, partitioning, examined, partitioned } kind;
     // Where a partition put the element it examined.
     enum Region : std::int16_t { less, equal, greater };
+    struct Exchange {
+        std::int16_t start, left;  // the element from start is at left now, exchanged with left + 1
+    };
+    struct Merge {
+        std::int16_t low, mid, high;
+    };
+    struct Write {
+        std::int16_t to, from;  // values[to] = scratch[from]
+    };
+    struct Partition {
+        std::int16_t low, high;
+    };
+    struct Examination {
+        std::int16_t at, other;  // other: its region's new bound, or at when equal
+        Region region;
+    };
+    struct Parted {
+        std::int16_t less_end, greater_start;  // the regions left to sort, within the partition's range
+    };
     union {
-        struct {
-            std::int16_t start, left;  // the element from start is at left now, exchanged with left + 1
-        } exchange;
-        struct {
-            std::int16_t low, mid, high;
-        } merge;
-        struct {
-            std::int16_t to, from;  // values[to] = scratch[from]
-        } write;
-        struct {
-            std::int16_t low, high;
-        } partition;
-        struct {
-            std::int16_t at, other;  // other: its region's new bound, or at when equal
-            Region region;
-        } examination;
-        struct {
-            std::int16_t less_end, greater_start;  // the regions left to sort, within the partition's range
-        } parted;
+        Exchange exchange;
+        Merge merge;
+        Write write;
+        Partition partition;
+        Examination examination;
+        Parted parted;
     };
     bool counted() const { return kind == exchanged || kind == written || kind == examined; }
 };

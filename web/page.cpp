@@ -1,6 +1,8 @@
 // What the page calls: one run of the program on the answers from its form,
 // the check of one answer, the counts behind its chart, and the three sorts
-// step by step for its view of them.
+// step by step for its view of them; and, once, what the page needs to know
+// of the program: its limit, its sorts, the orders of values and where the
+// view's fields lie in memory (about).
 #include "comparison.hpp"
 #include "sorting.hpp"
 #include "text.hpp"
@@ -10,10 +12,9 @@
 #include <emscripten/emscripten.h>
 
 #include <algorithm>
-#include <cstdint>
+#include <cstddef>
 #include <cstdlib>
 #include <functional>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -21,76 +22,142 @@ namespace {
 
 Question question_of(int question) { return question == 0 ? Question::count : Question::seed; }
 
-// count values from seed as the program generates them (order 0), or the
-// same values ascending (1) or descending (2).
+// The orders the page can give the generated values, by the index the page passes.
+struct Order {
+    const char* name;
+    const char* label;
+    void (*arrange)(std::vector<int>& values);
+};
+
+const Order orders[] = {
+    {"generated", "as generated", [](std::vector<int>&) {}},
+    {"ascending", "the same values, ascending", [](std::vector<int>& v) { std::sort(v.begin(), v.end()); }},
+    {"descending", "the same values, descending",
+     [](std::vector<int>& v) { std::sort(v.begin(), v.end(), std::greater<>()); }},
+};
+
+// count values (at most MAX) from seed as the program generates them, in the order at index order.
 std::vector<int> values_of(int count, int seed, int order)
 {
     std::vector<int> values(static_cast<std::size_t>(std::clamp(count, 0, MAX)));
     std::vector<int> unused(values.size());
     std::srand(static_cast<unsigned>(seed));
     fill_arrays(values.data(), unused.data(), unused.data(), static_cast<int>(values.size()));
-    if (order == 1) {
-        std::sort(values.begin(), values.end());
-    } else if (order == 2) {
-        std::sort(values.begin(), values.end(), std::greater<>());
-    }
+    orders[std::clamp<std::size_t>(static_cast<std::size_t>(order), 0, std::size(orders) - 1)].arrange(values);
     return values;
 }
 
-std::vector<Track> tracks;
+const Sort& sort_at(int sort) { return sorts[static_cast<std::size_t>(std::clamp(sort, 0, 2))]; }
 
-// What the view draws of one sort, as ints: the step, the marks in their
-// order, the addresses of the values, the scratch array and the pending
-// ranges, the number of values and of pending ints, the window's first and
-// last steps, and the sort's count.
-const int* shown(int sort)
+std::vector<Track> tracks;
+Report last_report;
+
+// What the view draws of one sort at a step. The page reads it from memory
+// by the names and offsets about() gives.
+struct Shown {
+    int step, count, first, last;
+    Marks marks;
+    const int* values;
+    const int* scratch;
+    int length;
+    const Range* pending;
+    int pending_length;
+};
+
+const Shown* shown(int sort)
 {
-    static int fields[20];
+    static Shown view;
     const Track& track = tracks.at(static_cast<std::size_t>(sort));
     const State& state = track.shown();
-    const Marks& m = state.marks;
-    const auto address = [](const std::vector<int>& ints) {
-        return static_cast<int>(reinterpret_cast<std::intptr_t>(ints.data()));
-    };
-    const int values[] = {state.step,
-                          m.low,
-                          m.high,
-                          m.mid,
-                          m.at,
-                          m.other,
-                          m.left_next,
-                          m.right_next,
-                          m.pivot,
-                          m.less_end,
-                          m.next,
-                          m.greater_start,
-                          address(state.values),
-                          address(state.scratch),
-                          address(state.pending),
-                          static_cast<int>(state.values.size()),
-                          static_cast<int>(state.pending.size()),
-                          track.first(),
-                          track.last(),
-                          track.count()};
-    std::copy(std::begin(values), std::end(values), fields);
-    return fields;
+    view = {state.step,           track.count(),
+            track.first(),        track.last(),
+            state.marks,          state.values.data(),
+            state.scratch.data(), static_cast<int>(state.values.size()),
+            state.pending.data(), static_cast<int>(state.pending.size())};
+    return &view;
+}
+
+// Where member lies in a T, in bytes.
+template <class T, class M>
+std::size_t offset(M T::*member)
+{
+    static const T sample{};
+    return static_cast<std::size_t>(reinterpret_cast<const char*>(&(sample.*member)) -
+                                    reinterpret_cast<const char*>(&sample));
+}
+
+std::string quoted(const char* text) { return '"' + std::string(text) + '"'; }
+
+// "name":offset for each field, from base, as JSON members.
+template <class T, class M, std::size_t N>
+std::string members(const std::pair<const char*, M T::*> (&fields)[N], std::size_t base = 0)
+{
+    std::string text;
+    for (const auto& [name, member] : fields) {
+        text += (text.empty() ? "" : ",") + quoted(name) + ':' + std::to_string(base + offset(member));
+    }
+    return text;
 }
 
 }  // namespace
 
 extern "C" {
 
+// What the page needs to know of the program, as JSON: MAX; each sort's name
+// and what it counts, in the order the page passes them; each order's name and
+// label, likewise; and where the fields of what the view draws lie: its ints,
+// its arrays of ints with the field that holds their length, and its array of
+// ranges, with the ranges' own fields and size.
+EMSCRIPTEN_KEEPALIVE const char* about()
+{
+    static std::string text;
+    if (text.empty()) {
+        std::string sort_list, order_list;
+        for (const Sort& sort : sorts) {
+            sort_list += (sort_list.empty() ? "" : ",") + std::string("{\"name\":") + quoted(sort.name) +
+                         ",\"counted\":" + quoted(sort.counted) + '}';
+        }
+        for (const Order& order : orders) {
+            order_list += (order_list.empty() ? "" : ",") + std::string("{\"name\":") + quoted(order.name) +
+                          ",\"label\":" + quoted(order.label) + '}';
+        }
+        const std::pair<const char*, int Shown::*> ints[] = {
+            {"step", &Shown::step}, {"count", &Shown::count},   {"first", &Shown::first},
+            {"last", &Shown::last}, {"length", &Shown::length}, {"pending_length", &Shown::pending_length}};
+        const std::pair<const char*, int Range::*> range[] = {
+            {"low", &Range::low}, {"high", &Range::high}, {"depth", &Range::depth}};
+        text = "{\"max\":" + std::to_string(MAX) + ",\"sorts\":[" + sort_list + "],\"orders\":[" + order_list +
+               "],\"shown\":{\"ints\":{" + members(ints) + ',' + members(marks_fields, offset(&Shown::marks)) +
+               "},\"arrays\":{\"values\":[" + std::to_string(offset(&Shown::values)) + ",\"length\"],\"scratch\":[" +
+               std::to_string(offset(&Shown::scratch)) + ",\"length\"]},\"ranges\":[" +
+               std::to_string(offset(&Shown::pending)) + ",\"pending_length\"]},\"range\":{\"fields\":{" +
+               members(range) + "},\"size\":" + std::to_string(sizeof(Range)) + "}}";
+    }
+    return text.c_str();
+}
+
 // Runs the program on the length bytes of answers, one a line (a NUL byte is
 // an answer's own, as on standard input), and returns its whole session:
 // prompts, echoed answers, listings and report, or its message. The text
-// stays valid until the next call.
+// stays valid until the next call; report() then gives the report's counts.
 EMSCRIPTEN_KEEPALIVE const char* run_session(const char* answers, int length)
 {
     static TextOut session;
     session = TextOut();
     TextIn typed(std::string(answers, static_cast<std::size_t>(length)), &session);
-    run_comparison(typed, session, session);
+    last_report = Report();
+    run_comparison(typed, session, session, &last_report);
     return session.str().c_str();
+}
+
+// The last session's insertion, merge and quick counts; -1 each where it made no report.
+EMSCRIPTEN_KEEPALIVE const int* report()
+{
+    static int counts[3];
+    counts[0] = last_report.insertion;
+    counts[1] = last_report.merge;
+    counts[2] = last_report.quick;
+    return counts;
 }
 
 // "" when the program takes the length bytes of answer, alone, for question 0
@@ -102,47 +169,43 @@ EMSCRIPTEN_KEEPALIVE const char* refusal(int question, const char* answer, int l
     return accepts(question_of(question), text, value) ? "" : rule_of(question_of(question));
 }
 
-// The insertion, merge and quick counts for count values from seed, the
-// values as the program generates them (order 0), or the same values
-// ascending (1) or descending (2). For order 0 they are the program's own
+// Each sort's count, in the page's order, for count values from seed in the
+// order at index order. For the generated order they are the program's own
 // report for that count and seed. Valid until the next call.
 EMSCRIPTEN_KEEPALIVE const int* counts(int count, int seed, int order)
 {
-    static int result[3];
-    std::vector<int> insertion_copy = values_of(count, seed, order);
-    std::vector<int> merge_copy = insertion_copy;
-    std::vector<int> quick_copy = insertion_copy;
-    const int n = static_cast<int>(insertion_copy.size());
-    result[0] = insertion_sort(insertion_copy.data(), n);
-    result[1] = merge_sort(merge_copy.data(), 0, n - 1);
-    result[2] = quick_sort(quick_copy.data(), 0, n - 1);
+    static int result[std::size(sorts)];
+    const std::vector<int> values = values_of(count, seed, order);
+    for (std::size_t i = 0; i < std::size(sorts); ++i) {
+        std::vector<int> copy = values;
+        result[i] = sorts[i].plain(copy.data(), static_cast<int>(copy.size()));
+    }
     return result;
 }
 
-// Sort 0, 1 or 2 (insertion, merge, quick) of those values, made ready to be
-// shown at any step, each window holding up to window steps; sort 0 starts
-// anew, and the others follow it in turn, each in a task of its own. Returns
-// what the view draws of it.
-EMSCRIPTEN_KEEPALIVE const int* watch(int count, int seed, int order, int window, int sort)
+// The sort at index sort, of those values, made ready to be shown at any step,
+// each window holding up to window steps; sort 0 starts anew, and the others
+// follow it in turn, each in a task of its own. Returns what the view draws of it.
+EMSCRIPTEN_KEEPALIVE const Shown* watch(int count, int seed, int order, int window, int sort)
 {
     static std::vector<int> values;
     if (sort == 0) {
         values = values_of(count, seed, order);
         tracks.clear();
     }
-    tracks.emplace_back(static_cast<Sort>(sort), values, window);
+    tracks.emplace_back(sort_at(sort), values, window);
     return shown(sort);
 }
 
-// Sort 0, 1 or 2 (insertion, merge, quick) at step, and what the view draws of it.
-EMSCRIPTEN_KEEPALIVE const int* watch_go(int sort, int step)
+// The sort at step, 0 <= step, and what the view draws of it.
+EMSCRIPTEN_KEEPALIVE const Shown* watch_go(int sort, int step)
 {
     tracks.at(static_cast<std::size_t>(sort)).go(step);
     return shown(sort);
 }
 
 // A new window for the sort from step first, the step shown kept.
-EMSCRIPTEN_KEEPALIVE const int* watch_refill(int sort, int first)
+EMSCRIPTEN_KEEPALIVE const Shown* watch_refill(int sort, int first)
 {
     tracks.at(static_cast<std::size_t>(sort)).refill(first);
     return shown(sort);
@@ -152,13 +215,5 @@ EMSCRIPTEN_KEEPALIVE const int* watch_refill(int sort, int first)
 EMSCRIPTEN_KEEPALIVE void watch_keep_end(int sort, int steps)
 {
     tracks.at(static_cast<std::size_t>(sort)).keep_end(steps);
-}
-
-// The step asked for by the length bytes of answer, by the count's rule, from
-// 0 to last; -1 when refused.
-EMSCRIPTEN_KEEPALIVE int step_of(const char* answer, int length, int last)
-{
-    int value = 0;
-    return accepts_whole(std::string(answer, static_cast<std::size_t>(length)), 0, last, value) ? value : -1;
 }
 }
