@@ -1,11 +1,13 @@
 // Puts the page together as one file: the template with its style, the
 // program's WebAssembly as base64, the chart library, emscripten's loader and
-// the page's script inlined, the notices of what it carries, and a
+// the page's scripts inlined, each module of them bundled by rollup into one
+// classic script, the notices of what it carries, and a
 // Content-Security-Policy that allows exactly these scripts and this style,
 // by their hashes, and no request at all.
 // usage: node assemble.mjs OUTPUT VERSION LOADER_JS PROGRAM_WASM LICENSE MUSL_COPYRIGHT
 import {createHash} from 'node:crypto';
 import {readFileSync, writeFileSync} from 'node:fs';
+import {rollup} from 'rollup';
 
 const [output, version, loader, wasm, licence, muslCopyright] = process.argv.slice(2);
 const here = new URL('.', import.meta.url);
@@ -14,19 +16,33 @@ const local = (path) => read(new URL(path, here));
 const uplot = 'node_modules/uplot/';
 
 // Text as HTML, in ASCII alone (see the end).
-const escape = (text) => text.replace(/&/g, '&amp;')
+const asHtml = (text) => text.replace(/&/g, '&amp;')
                              .replace(/</g, '&lt;')
                              .replace(/>/g, '&gt;')
                              .replace(/[^\0-\x7f]/gu, (c) => `&#x${c.codePointAt(0).toString(16)};`);
 const hash = (text) => `'sha256-${createHash('sha256').update(text).digest('base64')}'`;
 
-// The program's start first, in the head: emscripten's loader, then start.js.
-// The chart library is run only once the report is on the screen (page.js): it
-// sets up number formats as it starts, which takes tens of milliseconds the
-// first time a page does it.
-const start = [read(loader), local('start.js')];
+// The modules from entry, as one classic script; name, when given, holds its exports.
+async function bundle(entry, name)
+{
+    const modules = await rollup({
+        input: new URL(entry, here).pathname,
+        onwarn: (warning) => {
+            throw new Error(`rollup: ${warning.message}`);
+        }
+    });
+    const generated = await modules.generate({format: 'iife', name, indent: false});
+    return generated.output[0].code;
+}
+
+// The program's start first, in the head: emscripten's loader, then the
+// program's module (src/program.js), which hands the rest of the page its
+// start as sortCompareStart. The chart library is run only once the report is
+// on the screen (src/chart-library.js): it sets up number formats as it
+// starts, which takes tens of milliseconds the first time a page does it.
+const start = [read(loader), await bundle('src/program.js', 'sortCompareStart')];
 const library = local(uplot + 'dist/uPlot.iife.min.js');
-const scripts = [local('chart.js'), local('watch.js'), local('page.js')];
+const scripts = [await bundle('src/page.js')];
 const element = (script) => `<script>${script}</script>`;
 for (const script of [...start, library, ...scripts]) {
     if (/<\/script/i.test(script)) {
@@ -53,10 +69,10 @@ const parts = {
     start: start.map(element).join('\n'),
     library,
     scripts: scripts.map(element).join('\n'),
-    'sort-compare': escape(read(licence)),
-    uplot: escape(local(uplot + 'LICENSE')),
+    'sort-compare': asHtml(read(licence)),
+    uplot: asHtml(local(uplot + 'LICENSE')),
     // The licence of musl as a whole, without its long list of authors.
-    musl: escape(read(muslCopyright).split('Authors/contributors include:')[0].trim()),
+    musl: asHtml(read(muslCopyright).split('Authors/contributors include:')[0].trim()),
 };
 // A function, not a string, as the replacement: the scripts hold '$' patterns.
 const page = local('page.html').replace(/\{\{([a-z-]+)\}\}/g, (_, name) => {

@@ -1,0 +1,37 @@
+// The page's address: what a link asks for, and the run and step shown, kept
+// in it so that the address is a link to them. The only writer of the address.
+
+const asked = new URLSearchParams(location.search);
+
+// What the link asks for: each answer's text, or null where it gives none.
+export const linked = (answer) => asked.get(answer);
+
+let timer = 0;
+
+// The answers of the run shown, the step dropped: the run's view has not moved yet.
+export function rememberRun(run)
+{
+    clearTimeout(timer);
+    write(new URLSearchParams(run));
+}
+
+// The step shown, once it has stayed for 300 ms: WebKit throws after 100
+// changes of the address in 10 seconds, and the address can wait.
+export function rememberStep(step)
+{
+    clearTimeout(timer);
+    timer = setTimeout(() => {
+        const search = new URLSearchParams(location.search);
+        search.set('step', step);
+        write(search);
+    }, 300);
+}
+
+function write(search)
+{
+    try {
+        history.replaceState(null, '', '?' + search);
+    } catch {
+        // The address is only a convenience.
+    }
+}

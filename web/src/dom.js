@@ -1,0 +1,12 @@
+// What every part of the page uses of the document.
+
+export const element = (id) => document.getElementById(id);
+
+// Yields to the browser until it has drawn a frame, and answered the user.
+export const painted = () => new Promise((resolve) => requestAnimationFrame(() => setTimeout(resolve)));
+
+// Yields to the browser for one task.
+export const yielded = () => new Promise((resolve) => setTimeout(resolve));
+
+// The words for a part of the page that failed: what failed, and the error's own text.
+export const failed = (part, error) => `${part} failed: ${error instanceof Error ? error.message : String(error)}`;

@@ -1,0 +1,143 @@
+// The page: the program's three questions as a form, its session as a
+// terminal would show it, then the view of the sorts at work (view/) and a
+// chart of how their counts grow with the number of values (chart.js). Every
+// answer is checked, and every run made, by the program's own code, compiled
+// to WebAssembly (program.js).
+import {linked, rememberRun} from './address.js';
+import * as chart from './chart.js';
+import {element, failed, painted} from './dom.js';
+import {program} from './started.js';
+import * as view from './view/view.js';
+
+const form = element('answers');
+const count = element('count');
+const seed = element('seed');
+const list = element('list');
+const order = element('order');
+const said = element('status');
+
+// Whatever the parts below do not catch themselves.
+addEventListener('error', (fault) => (said.textContent = failed('The page\'s script', fault.error ?? fault.message)));
+addEventListener('unhandledrejection', (fault) => (said.textContent = failed('The page\'s script', fault.reason)));
+
+// Shows why a control's value is refused beside it, or clears that; true when it is accepted.
+function judge(control, why)
+{
+    element(control.id + '-rule').textContent = why;
+    control.setAttribute('aria-invalid', why ? 'true' : 'false');
+    return !why;
+}
+
+// Fills the form from the address, as a link to a run gives it; false, with
+// the reason beside the order, when it names an order that does not exist.
+function fromAddress(orders)
+{
+    count.value = linked('count') ?? count.value;
+    seed.value = linked('seed') ?? seed.value;
+    // Taken as the program takes its third answer: its first character that is not blank.
+    list.checked = (linked('list') ?? '').trim().startsWith('y');
+    const wanted = linked('order') ?? orders[0].name;
+    const names = orders.map((option) => option.name);
+    if (!names.includes(wanted)) {
+        return judge(
+            order, `There is no order "${wanted}": choose ${names.slice(0, -1).join(', ')} or ${names.at(-1)}.`);
+    }
+    order.value = wanted;
+    return true;
+}
+
+// The session as the program wrote it. Of a listed line of thousands of
+// values, the browser lays out only the first few hundred characters for the
+// report's frame: the rest, in a box of its own as wide as its characters,
+// is out of view then (page.css), and shaping it held up that frame. It is
+// laid out after it (whole): a browser may leave what is not laid out out of
+// a copy, as Firefox does.
+function showSession(text)
+{
+    const parts = (line) => {
+        const end = line.length > 2000 ? line.indexOf(' ', 600) + 1 : 0;
+        if (!end) {
+            return [line];
+        }
+        const rest = line.slice(end, -1);  // its newline outside the box, as in the plain line
+        const box = Object.assign(document.createElement('span'), {className: 'rest', textContent: rest});
+        box.style.containIntrinsicWidth = `auto ${rest.length}ch`;
+        return [line.slice(0, end), box, line.slice(-1)];
+    };
+    const shown = element('session');
+    shown.classList.remove('whole');
+    shown.replaceChildren(...text.split(/(?<=\n)/).flatMap(parts));
+}
+
+let runs = 0;
+// The step a link opens the view at, for its own run alone.
+let linkStep = linked('step');
+
+// Runs the program on the form's answers, then fills the chart; a failure of
+// either is said in the status region, and the session stays shown.
+function run()
+{
+    let part = 'Starting the program';
+    program
+        .then((tools) => {
+            const asked = linkStep;
+            linkStep = null;
+            part = 'The run';
+            const accepted = [judge(count, tools.refusal(0, count.value)), judge(seed, tools.refusal(1, seed.value))];
+            if (!accepted.every(Boolean) || order.getAttribute('aria-invalid') === 'true') {
+                said.textContent = 'Not run: an answer was refused; the message beside it says what is accepted.' +
+                    (element('session').textContent ? ' What is shown is the last run.' : '');
+                return;
+            }
+            const answers = {count: count.value, seed: seed.value, list: list.checked ? 'y' : 'n', order: order.value};
+            const {text, counts} = tools.session(`${answers.count}\n${answers.seed}\n${answers.list}\n`);
+            showSession(text);
+            const [n, seedValue] = [answers.count, answers.seed].map((answer) => parseInt(answer, 10));
+            const ran = `Ran ${n} values, seed ${seedValue}: ` +
+                tools.sorts.map((sort, i) => `${sort.name} sort ${counts[i]}`).join(', ') + '.';
+            said.textContent = ran;
+            const fail = (what, error) => (said.textContent = `${ran} ${failed(what, error)}`);
+            chart.show(n, seedValue, answers.order, tools).catch((error) => fail('The chart', error));
+            // The view once the report is on the screen, as the chart: it runs the three sorts.
+            // The address and the rest of the session too: the report need not wait for them.
+            const runNumber = ++runs;
+            painted()
+                .then(() => {
+                    if (runNumber === runs) {
+                        element('session').classList.add('whole');
+                        rememberRun(answers);
+                        return view.start(tools, n, seedValue, answers.order, asked);
+                    }
+                })
+                .catch((error) => fail('The view', error));
+        })
+        .catch((error) => (said.textContent = failed(part, error)));
+}
+
+form.addEventListener('submit', (submitted) => {
+    submitted.preventDefault();
+    run();
+});
+// Enter in any field runs, the tick box and the order's list included.
+form.addEventListener('keydown', (press) => {
+    if (press.key === 'Enter' && press.target !== form.querySelector('button')) {
+        press.preventDefault();
+        run();
+    }
+});
+order.addEventListener('change', () => {
+    judge(order, '');
+    run();
+});
+
+// The form comes only with a program to answer it: its limit and its orders are the program's.
+program.then((tools) => {
+    element('count-label').textContent = `Number of values to generate and sort (0 to ${tools.max})`;
+    order.replaceChildren(...tools.orders.map((option) => new Option(option.label, option.name)));
+    form.hidden = false;
+    if (fromAddress(tools.orders)) {
+        run();
+    } else {
+        said.textContent = 'Not run: the link names an order that does not exist.';
+    }
+}, (error) => (said.textContent = failed('Starting the program', error)));

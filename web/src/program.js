@@ -1,0 +1,111 @@
+// The program, and the only code that calls it or reads its memory. Run in
+// the head, before the rest of the page is read: it compiles the program,
+// carried above as base64, synchronously, since a module of this size
+// compiles so in a few milliseconds, where the promise of WebAssembly.compile
+// settles tens of milliseconds later. Emscripten's loader, just before this
+// script, is handed the instance, as it would otherwise fetch the module,
+// which the page's policy forbids; it only logs an error from
+// instantiateWasm, so that is caught here. A few small runs then bring the
+// sorts to the engine's optimising tier, which compiles them in the
+// background while the page is read: a run the learner waits for, made at
+// once, would still find them in the baseline tier.
+/* global SortCompare -- emscripten's loader, the script before this one */
+
+// A promise of the program's calls (connect), or of the error that stopped it.
+export const started =
+    new Promise((resolve, reject) => {
+        if (typeof WebAssembly !== 'object') {
+            throw new Error(
+                'this browser has no WebAssembly, which the program is compiled to, so the page cannot run here');
+        }
+        const text = document.getElementById('program').textContent.trim();
+        const bytes = Uint8Array.fromBase64?.(text) ?? Uint8Array.from(atob(text), (c) => c.charCodeAt(0));
+        const compiled = new WebAssembly.Module(bytes);
+        const instantiateWasm = (imports, receive) => {
+            try {
+                receive(new WebAssembly.Instance(compiled, imports));
+            } catch (error) {
+                reject(error);
+            }
+            return {};
+        };
+        SortCompare({instantiateWasm, onAbort: (what) => reject(new Error(what))}).then(resolve, reject);
+    })
+        .then((module) => {
+            const program = connect(module);
+            for (let i = 0; i < 3; i++) {
+                program.counts(300, 1, 'descending');
+            }
+            return {program};
+        })
+        .catch((error) => ({error}));
+
+const camel = (field) => field.replace(/_(.)/g, (_, c) => c.toUpperCase());
+
+// The program's calls as functions of plain values, for the rest of the page.
+function connect(module)
+{
+    // A string for the program, on its heap and with its length: an answer
+    // may be of any length, and hold any character.
+    const call = (f, text, ...rest) => {
+        const bytes = new TextEncoder().encode(text);
+        const at = module._malloc(bytes.length + 1);
+        module.HEAPU8.set(bytes, at);
+        try {
+            return f(...rest, at, bytes.length);
+        } finally {
+            module._free(at);
+        }
+    };
+    // The program's answer, which ends at its first 0 byte.
+    const decoder = new TextDecoder();
+    const answer = (at) => decoder.decode(module.HEAPU8.subarray(at, module.HEAPU8.indexOf(0, at)));
+    const about = JSON.parse(answer(module._about()));
+    const ints = (at, size) => Array.from(module.HEAP32.subarray(at / 4, at / 4 + size));
+
+    // What the view draws of a sort at a step, read by the names the program
+    // gives: its ints, and its arrays as views of the program's memory, good
+    // until its next call.
+    const {shown, range} = about;
+    const read = (at, fields, target = {}) => {
+        for (const [field, offset] of Object.entries(fields)) {
+            target[camel(field)] = module.HEAP32[(at + offset) / 4];
+        }
+        return target;
+    };
+    const state = (at) => {
+        const result = read(at, shown.ints);
+        for (const [field, [offset, size]] of Object.entries(shown.arrays)) {
+            const begin = module.HEAP32[(at + offset) / 4] / 4;
+            result[field] = module.HEAP32.subarray(begin, begin + result[camel(size)]);
+        }
+        const [rangesAt, rangesSize] = shown.ranges;
+        const first = module.HEAP32[(at + rangesAt) / 4];
+        result.pending =
+            Array.from({length: result[camel(rangesSize)]}, (_, i) => read(first + i * range.size, range.fields));
+        return result;
+    };
+    const orderOf = (wanted) => about.orders.findIndex((order) => order.name === wanted);
+
+    return {
+        // The largest number of values, the sorts in the program's order, and the orders of values, with their labels.
+        max: about.max,
+        sorts: about.sorts,
+        orders: about.orders,
+        // The whole session on the answers, one a line, and the report's counts (null without a report).
+        session: (answers) => {
+            const text = answer(call(module._run_session, answers));
+            const counts = ints(module._report(), about.sorts.length);
+            return {text, counts: counts[0] < 0 ? null : counts};
+        },
+        // '' when question 0 (the count) or 1 (the seed) takes the text alone; otherwise the rule it refuses it by.
+        refusal: (question, text) => answer(call(module._refusal, text, question)),
+        // The counts of the sorts for n values from seed in the order named.
+        counts: (n, seed, order) => ints(module._counts(n, seed, orderOf(order)), about.sorts.length),
+        // The sorts made ready to be shown, the first anew, each in a call of its own.
+        watch: (n, seed, order, steps, sort) => state(module._watch(n, seed, orderOf(order), steps, sort)),
+        go: (sort, step) => state(module._watch_go(sort, step)),
+        refill: (sort, first) => state(module._watch_refill(sort, first)),
+        keepEnd: (sort, steps) => module._watch_keep_end(sort, steps),
+    };
+}

@@ -1,0 +1,97 @@
+// Drawing on a sort's picture: its positions 0..n-1 are columns of its whole
+// width. From the top, in CSS pixels: the bars, 100; the marks' shapes, 20;
+// the ranges, 20; for merge, the scratch array's bars, 50, and their marks;
+// for quick, the ranges waiting.
+
+export const colour = {
+    bar: '#595959',
+    at: '#c0392b',
+    other: '#1a5fb4',
+    faded: '#b3b3b3',
+    line: '#1a1a1a'
+};
+
+export class Pen {
+    // n values up to highest on the canvas's context, ratio device pixels a CSS pixel.
+    constructor(context, ratio, width, n, highest)
+    {
+        Object.assign(this, {context, ratio, width, n, highest});
+        this.barsHeight = 100 * ratio;
+        this.rangeRow = this.barsHeight + 22 * ratio;
+        context.font = `${12 * ratio}px sans-serif`;
+        context.textBaseline = 'top';
+    }
+    x(i) { return i * this.width / this.n; }
+    // Position i's bar, value high between upper and lower, filled, with a shape below it.
+    mark(i, value, fill, shape, upper = 0, lower = this.barsHeight)
+    {
+        const {context, ratio} = this;
+        const left = this.x(i);
+        const w = Math.max(this.x(i + 1) - left, 2 * ratio);
+        const y = lower - value / this.highest * (lower - upper);
+        context.fillStyle = fill;
+        context.fillRect(left, y, w, Math.max(lower - y, 3 * ratio));
+        glyph(context, shape, left + w / 2, lower + 2 * ratio, ratio, fill);
+    }
+    // A line under positions from..to at height y, dashed as asked, with a label below its start.
+    line(from, to, y, label = '', dash = [])
+    {
+        if (from > to) {
+            return;
+        }
+        const {context, ratio} = this;
+        context.strokeStyle = context.fillStyle = colour.line;
+        context.lineWidth = 2 * ratio;
+        context.setLineDash(dash.map((d) => d * ratio));
+        context.beginPath();
+        context.moveTo(this.x(from) + ratio, y);
+        context.lineTo(Math.max(this.x(to + 1) - ratio, this.x(from) + 2 * ratio), y);
+        context.stroke();
+        context.setLineDash([]);
+        if (label) {
+            context.fillText(label, this.x(from), y + 2 * ratio);
+        }
+    }
+    // Bars for values[from..to-1], from the bottom up; one pixel's dot each where they are too many.
+    bars(values, from, to, upper, lower, fill = () => colour.bar)
+    {
+        const {context, ratio, width, n} = this;
+        const thin = width / n < 1;
+        const gap = width / n >= 4 ? 1 : 0;
+        let last = null;
+        for (let i = from; i < to; i++) {
+            const f = fill(i);
+            if (f !== last) {
+                context.fillStyle = last = f;
+            }
+            const left = Math.floor(i * width / n);
+            const y = Math.round(lower - values[i] / this.highest * (lower - upper));
+            if (thin) {
+                context.fillRect(left, y, ratio, ratio);
+            } else {
+                context.fillRect(left, y, Math.max(Math.floor((i + 1) * width / n) - left - gap, 1), lower - y);
+            }
+        }
+    }
+}
+
+// The shapes under marked bars, so that the marks do not rest on colour alone.
+export function glyph(context, shape, cx, upper, ratio, fill)
+{
+    const r = 5 * ratio;
+    context.fillStyle = fill;
+    context.beginPath();
+    if (shape === 'triangle') {
+        context.moveTo(cx, upper);
+        context.lineTo(cx + r, upper + 1.7 * r);
+        context.lineTo(cx - r, upper + 1.7 * r);
+    } else if (shape === 'diamond') {
+        context.moveTo(cx, upper);
+        context.lineTo(cx + r, upper + r);
+        context.lineTo(cx, upper + 2 * r);
+        context.lineTo(cx - r, upper + r);
+    } else {
+        context.arc(cx, upper + r, r, 0, 2 * Math.PI);
+    }
+    context.fill();
+}

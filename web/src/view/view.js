@@ -1,0 +1,117 @@
+// The view of the sorts at work on the last run's values, on one clock: at
+// step k each sort has made k of its counted operations, or all of them. The
+// steps come from the program's own sorts; the view draws them (picture.js),
+// says them (words.js) and keeps the clock (clock.js). Reached through start.
+import {rememberStep} from '../address.js';
+import {element, yielded} from '../dom.js';
+
+import * as clock from './clock.js';
+import * as keys from './keys.js';
+import * as panels from './panels.js';
+import * as picture from './picture.js';
+import * as words from './words.js';
+
+// A window of recorded steps per sort: 4 MB each at most, a new one about every half second at the top speed;
+// and one of an eighth of that at each sort's end.
+const windowSteps = 1 << 19;
+
+let tools = null;
+let starts = 0;
+
+// The step a link asks for, by the rule the program takes a count by: one
+// word, blanks around it allowed, an optional sign and digits, from 0 to last.
+// -1 for anything else.
+export function stepOf(text, last)
+{
+    const match = /^[ \t\n\v\f\r]*([+-]?)(\d+)[ \t\n\v\f\r]*$/.exec(text);
+    const step = match ? Number(match[1] + match[2]) : -1;
+    return step >= 0 && step <= last ? Math.abs(step) : -1;
+}
+
+// The view for a run of n values from seed in the order named; it opens at
+// step asked, a step's text from the address, or at step 0. Paused. Each
+// sort is made ready in a task of its own; a later start stops an earlier one.
+export async function start(program, n, seedValue, orderName, asked)
+{
+    if (!tools) {
+        panels.make(program.sorts);
+        keys.wire(clock);
+        warm(program);
+    }
+    tools = program;
+    clock.reset(null);
+    const started = ++starts;
+    // Each state's arrays are views of the program's memory, good until its next call: read at once.
+    let highest = 1;
+    const counts = [];
+    for (const sort of tools.sorts.keys()) {
+        if (sort > 0) {
+            await yielded();
+            if (started !== starts) {
+                return;
+            }
+        }
+        const state = tools.watch(n, seedValue, orderName, windowSteps, sort);
+        highest = sort === 0 ? state.values.reduce((a, b) => Math.max(a, b), 1) : highest;
+        counts.push(state.count);
+    }
+    const last = Math.max(...counts);
+    const race = {n, highest, last, sorts: tools.sorts, shown: []};
+    clock.reset({
+        last,
+        ahead: windowSteps / 4,
+        show: (step, how) => show(race, step, how),
+        refill: (sort) => tools.refill(sort, race.shown[sort].step),
+        playing: (on) => words.hideValues(race, on),
+    });
+    element('watch-order').textContent = orderName === 'generated' ?
+        `The ${n} values of the last run, as generated.` :
+        `The ${n} values of the last run, in ${orderName} order, as the chart's order asks.`;
+    element('watch-position').max = last;
+    let at = asked === null ? 0 : stepOf(asked, last);
+    element('watch-refused').textContent =
+        at < 0 ? `There is no step "${asked}" in this run: its steps are the whole numbers from 0 to ${last}.` : '';
+    const refused = at < 0;
+    at = Math.max(at, 0);
+    element('watch').hidden = false;
+    clock.show(at, asked !== null && !refused ? 'stopped' : 'opened');
+    // Then the last steps of each sort, kept apart, so that End and the steps before it take no new run.
+    for (const sort of tools.sorts.keys()) {
+        await yielded();
+        if (started !== starts) {
+            return;
+        }
+        tools.keepEnd(sort, windowSteps / 8);
+    }
+}
+
+// The sorts at step, drawn: 'playing'; or 'opened', with their values as
+// text; or 'stopped', also with the step said and, once it has stayed, in
+// the address; or 'over', the same, said as the race's end. Returns their states.
+function show(race, step, how)
+{
+    race.shown = race.sorts.map((sort, i) => {
+        const state = tools.go(i, step);
+        words.describe(race, i, state, how !== 'playing');
+        picture.draw(race, i, state);
+        return state;
+    });
+    element('watch-step').textContent = `Step ${step} of ${race.last}`;
+    element('watch-position').value = step;
+    if (how === 'stopped' || how === 'over') {
+        words.say(race, step, how === 'over' ? 'The race is over. ' : '');
+        rememberStep(step);
+    }
+    return race.shown;
+}
+
+// Brings the view's code to the engine's optimising tier before the first
+// view: a link may jump anywhere first.
+function warm(program)
+{
+    program.sorts.forEach(
+        (_, sort) => program.watch(300, 1, 'descending', 1 << 12, sort) && program.keepEnd(sort, 1 << 9));
+    for (const k of [20000, 100, 40000, 39999, 0]) {
+        program.sorts.forEach((_, sort) => program.go(sort, k));
+    }
+}
