@@ -8,6 +8,7 @@
 //   await tab.evaluate(f or a script's text, ...args);
 //   await tab.waitFor(f, ...args);
 //   await tab.keys(['Tab', 'Control+a']);
+//   await tab.shot(selector);  // the element's picture, as base64 PNG
 //   await tab.done();  // closes, and fails on any request, policy violation or error seen
 //   browser.can: what this engine's driver can do here.
 import {spawn} from 'node:child_process';
@@ -113,6 +114,7 @@ async function puppeteerEngine(name)
                         }
                     }
                 },
+                shot: async (selector) => Buffer.from(await (await page.$(selector)).screenshot()).toString('base64'),
                 close: () => context.close(),
             });
         },
@@ -172,6 +174,10 @@ async function webkitEngine()
                         return [...down, ...values.reverse().map((value) => ({type: 'keyUp', value}))];
                     });
                     return session('POST', '/actions', {actions: [{type: 'key', id: 'keyboard', actions}]});
+                },
+                async shot(selector) {
+                    const found = await session('POST', '/element', {using: 'css selector', value: selector});
+                    return session('GET', `/element/${Object.values(found)[0]}/screenshot`);
                 },
                 close: () => session('POST', '/url', {url: 'about:blank'}),
             });
