@@ -12,6 +12,7 @@
 #include <emscripten/emscripten.h>
 
 #include <algorithm>
+#include <charconv>
 #include <cstddef>
 #include <cstdlib>
 #include <functional>
@@ -47,7 +48,7 @@ std::vector<int> values_of(int count, int seed, int order)
     return values;
 }
 
-const Sort& sort_at(int sort) { return sorts[static_cast<std::size_t>(std::clamp(sort, 0, 2))]; }
+const Sort& sort_at(int sort) { return sorts[std::min(static_cast<std::size_t>(sort), std::size(sorts) - 1)]; }
 
 std::vector<Track> tracks;
 Report last_report;
@@ -81,23 +82,41 @@ const Shown* shown(int sort)
 template <class T, class M>
 std::size_t offset(M T::*member)
 {
-    static const T sample{};
+    const T sample{};
     return static_cast<std::size_t>(reinterpret_cast<const char*>(&(sample.*member)) -
                                     reinterpret_cast<const char*>(&sample));
 }
 
-std::string quoted(const char* text) { return '"' + std::string(text) + '"'; }
-
-// "name":offset for each field, from base, as JSON members.
-template <class T, class M, std::size_t N>
-std::string members(const std::pair<const char*, M T::*> (&fields)[N], std::size_t base = 0)
-{
-    std::string text;
-    for (const auto& [name, member] : fields) {
-        text += (text.empty() ? "" : ",") + quoted(name) + ':' + std::to_string(base + offset(member));
+// JSON written a piece at a time: few calls, and little code for the page to carry.
+class Json {
+public:
+    Json& operator<<(const char* text)
+    {
+        text_ += text;
+        return *this;
     }
-    return text;
-}
+    Json& operator<<(std::size_t number)
+    {
+        char digits[24];
+        text_.append(digits, std::to_chars(digits, digits + sizeof digits, number).ptr);
+        return *this;
+    }
+    // "name":offset for each field, from base, as members of an object.
+    template <class T, class M, std::size_t N>
+    Json& members(const std::pair<const char*, M T::*> (&fields)[N], std::size_t base = 0)
+    {
+        const char* comma = "";
+        for (const auto& [name, member] : fields) {
+            *this << comma << "\"" << name << "\":" << base + offset(member);
+            comma = ",";
+        }
+        return *this;
+    }
+    const std::string& text() const { return text_; }
+
+private:
+    std::string text_;
+};
 
 }  // namespace
 
@@ -110,30 +129,32 @@ extern "C" {
 // ranges, with the ranges' own fields and size.
 EMSCRIPTEN_KEEPALIVE const char* about()
 {
-    static std::string text;
-    if (text.empty()) {
-        std::string sort_list, order_list;
-        for (const Sort& sort : sorts) {
-            sort_list += (sort_list.empty() ? "" : ",") + std::string("{\"name\":") + quoted(sort.name) +
-                         ",\"counted\":" + quoted(sort.counted) + '}';
-        }
-        for (const Order& order : orders) {
-            order_list += (order_list.empty() ? "" : ",") + std::string("{\"name\":") + quoted(order.name) +
-                          ",\"label\":" + quoted(order.label) + '}';
-        }
+    static Json json;
+    if (json.text().empty()) {
         const std::pair<const char*, int Shown::*> ints[] = {
             {"step", &Shown::step}, {"count", &Shown::count},   {"first", &Shown::first},
             {"last", &Shown::last}, {"length", &Shown::length}, {"pending_length", &Shown::pending_length}};
         const std::pair<const char*, int Range::*> range[] = {
             {"low", &Range::low}, {"high", &Range::high}, {"depth", &Range::depth}};
-        text = "{\"max\":" + std::to_string(MAX) + ",\"sorts\":[" + sort_list + "],\"orders\":[" + order_list +
-               "],\"shown\":{\"ints\":{" + members(ints) + ',' + members(marks_fields, offset(&Shown::marks)) +
-               "},\"arrays\":{\"values\":[" + std::to_string(offset(&Shown::values)) + ",\"length\"],\"scratch\":[" +
-               std::to_string(offset(&Shown::scratch)) + ",\"length\"]},\"ranges\":[" +
-               std::to_string(offset(&Shown::pending)) + ",\"pending_length\"]},\"range\":{\"fields\":{" +
-               members(range) + "},\"size\":" + std::to_string(sizeof(Range)) + "}}";
+        json << "{\"max\":" << std::size_t{MAX} << ",\"sorts\":[";
+        for (const Sort& sort : sorts) {
+            json << (&sort == sorts ? "" : ",") << "{\"name\":\"" << sort.name << "\",\"counted\":\"" << sort.counted
+                 << "\"}";
+        }
+        json << "],\"orders\":[";
+        for (const Order& order : orders) {
+            json << (&order == orders ? "" : ",") << "{\"name\":\"" << order.name << "\",\"label\":\"" << order.label
+                 << "\"}";
+        }
+        json << "],\"shown\":{\"ints\":{";
+        json.members(ints) << ",";
+        json.members(marks_fields, offset(&Shown::marks))
+            << "},\"arrays\":{\"values\":[" << offset(&Shown::values) << ",\"length\"],\"scratch\":["
+            << offset(&Shown::scratch) << ",\"length\"]},\"ranges\":[" << offset(&Shown::pending)
+            << ",\"pending_length\"]},\"range\":{\"fields\":{";
+        json.members(range) << "},\"size\":" << sizeof(Range) << "}}";
     }
-    return text.c_str();
+    return json.text().c_str();
 }
 
 // Runs the program on the length bytes of answers, one a line (a NUL byte is
@@ -150,13 +171,15 @@ EMSCRIPTEN_KEEPALIVE const char* run_session(const char* answers, int length)
     return session.str().c_str();
 }
 
-// The last session's insertion, merge and quick counts; -1 each where it made no report.
+// The last session's report: how many counts it has, then its insertion,
+// merge and quick counts; -1 each where it made no report.
 EMSCRIPTEN_KEEPALIVE const int* report()
 {
-    static int counts[3];
-    counts[0] = last_report.insertion;
-    counts[1] = last_report.merge;
-    counts[2] = last_report.quick;
+    static int counts[4];
+    counts[0] = 3;
+    counts[1] = last_report.insertion;
+    counts[2] = last_report.merge;
+    counts[3] = last_report.quick;
     return counts;
 }
 

@@ -30,7 +30,13 @@ async function fill(runNumber, n, seedValue, orderName, program)
     }
     const progress = element('progress');
     progress.max = points.length;
-    const body = element('points').tBodies[0];
+    const table = element('points');
+    const body = table.tBodies[0];
+    const columns = ['values', ...program.sorts.map((sort) => sort.name)];
+    if (table.tHead.rows[0].cells.length !== columns.length) {
+        table.tHead.rows[0].replaceChildren(...columns.map(
+            (column) => Object.assign(document.createElement('th'), {scope: 'col', textContent: column})));
+    }
     body.replaceChildren();
     element('chart-note').textContent = '';
     element('progress-text').textContent = 'filling';

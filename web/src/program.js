@@ -61,28 +61,34 @@ function connect(module)
     const decoder = new TextDecoder();
     const answer = (at) => decoder.decode(module.HEAPU8.subarray(at, module.HEAPU8.indexOf(0, at)));
     const about = JSON.parse(answer(module._about()));
-    const ints = (at, size) => Array.from(module.HEAP32.subarray(at / 4, at / 4 + size));
+    const numbers = (at, size) => Array.from(module.HEAP32.subarray(at / 4, at / 4 + size));
 
     // What the view draws of a sort at a step, read by the names the program
     // gives: its ints, and its arrays as views of the program's memory, good
-    // until its next call.
+    // until its next call. Each field's name and place, in ints, found once.
     const {shown, range} = about;
-    const read = (at, fields, target = {}) => {
-        for (const [field, offset] of Object.entries(fields)) {
-            target[camel(field)] = module.HEAP32[(at + offset) / 4];
+    const fields = (named) => Object.entries(named).map(([field, offset]) => [camel(field), offset / 4]);
+    const ints = fields(shown.ints);
+    const arrays = Object.entries(shown.arrays).map(([field, [offset, size]]) => [field, offset / 4, camel(size)]);
+    const [rangesAt, rangesSize] = [shown.ranges[0] / 4, camel(shown.ranges[1])];
+    const rangeFields = fields(range.fields);
+    const read = (heap, at, named) => {
+        const result = {};
+        for (const [field, offset] of named) {
+            result[field] = heap[at + offset];
         }
-        return target;
+        return result;
     };
-    const state = (at) => {
-        const result = read(at, shown.ints);
-        for (const [field, [offset, size]] of Object.entries(shown.arrays)) {
-            const begin = module.HEAP32[(at + offset) / 4] / 4;
-            result[field] = module.HEAP32.subarray(begin, begin + result[camel(size)]);
+    const state = (address) => {
+        const heap = module.HEAP32;
+        const at = address / 4;
+        const result = read(heap, at, ints);
+        for (const [field, offset, size] of arrays) {
+            result[field] = heap.subarray(heap[at + offset] / 4, heap[at + offset] / 4 + result[size]);
         }
-        const [rangesAt, rangesSize] = shown.ranges;
-        const first = module.HEAP32[(at + rangesAt) / 4];
+        const first = heap[at + rangesAt] / 4;
         result.pending =
-            Array.from({length: result[camel(rangesSize)]}, (_, i) => read(first + i * range.size, range.fields));
+            Array.from({length: result[rangesSize]}, (_, i) => read(heap, first + i * range.size / 4, rangeFields));
         return result;
     };
     const orderOf = (wanted) => about.orders.findIndex((order) => order.name === wanted);
@@ -92,16 +98,18 @@ function connect(module)
         max: about.max,
         sorts: about.sorts,
         orders: about.orders,
-        // The whole session on the answers, one a line, and the report's counts (null without a report).
+        // The whole session on the answers, one a line, and its report's counts, in the sorts' order (null
+        // without a report).
         session: (answers) => {
             const text = answer(call(module._run_session, answers));
-            const counts = ints(module._report(), about.sorts.length);
+            const report = module._report();
+            const counts = numbers(report + 4, module.HEAP32[report / 4]);
             return {text, counts: counts[0] < 0 ? null : counts};
         },
         // '' when question 0 (the count) or 1 (the seed) takes the text alone; otherwise the rule it refuses it by.
         refusal: (question, text) => answer(call(module._refusal, text, question)),
         // The counts of the sorts for n values from seed in the order named.
-        counts: (n, seed, order) => ints(module._counts(n, seed, orderOf(order)), about.sorts.length),
+        counts: (n, seed, order) => numbers(module._counts(n, seed, orderOf(order)), about.sorts.length),
         // The sorts made ready to be shown, the first anew, each in a call of its own.
         watch: (n, seed, order, steps, sort) => state(module._watch(n, seed, orderOf(order), steps, sort)),
         go: (sort, step) => state(module._watch_go(sort, step)),
