@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cassert>
+#include <limits>
 #include <utility>
 
 bool operator==(const Marks& x, const Marks& y)
@@ -15,7 +16,8 @@ bool operator==(const Marks& x, const Marks& y)
 namespace {
 
 // The depth of the merge of values[low..high] in a merge sort of n values, 1
-// for the whole range: the halving of 0..n-1 that reaches it.
+// for the whole range: the halving of 0..n-1 that reaches it. The merges
+// themselves carry no depth: an event has no room for it.
 int merge_depth(int low, int high, int n)
 {
     int depth = 1;
@@ -51,7 +53,6 @@ void track(State& state, const Event& event, bool operate)
         marks.high = merge.high;
         marks.left_next = merge.low;
         marks.right_next = merge.mid + 1;
-        marks.depth = merge_depth(merge.low, merge.high, static_cast<int>(values.size()));
         if (operate) {
             std::copy(values.begin() + merge.low, values.begin() + merge.high + 1, state.scratch.begin() + merge.low);
         }
@@ -160,8 +161,12 @@ public:
         }
     }
 
-    [[gnu::noinline]] void partitioning(int low, int high, int)
+    // The pivot is the range's first value as the partition starts, as the
+    // quick sort chooses it: an event has no room for a value, and a replay
+    // finds it in its array.
+    [[gnu::noinline]] void partitioning(int low, int high, [[maybe_unused]] int pivot)
     {
+        assert(pivot == run_.values[static_cast<std::size_t>(low)]);
         Event event{};
         event.kind = Event::partitioning;
         event.partition = {short_of(low), short_of(high)};
@@ -182,10 +187,8 @@ public:
         Event event{};
         event.kind = Event::partitioned;
         event.parted = {short_of(less_end), short_of(greater_start)};
-        if (step_ < first_) {
-            track(run_, event, false);
-        } else if (step_ <= last_) {
-            events_.push_back(event);
+        if (step_ <= last_) {
+            step_ < first_ ? track(run_, event, false) : events_.push_back(event);
         }
     }
 
@@ -196,25 +199,27 @@ private:
         return other == less_end ? Event::less : other == greater_start ? Event::greater : Event::equal;
     }
 
-    // A merge or a partition begins.
+    // A merge or a partition begins: after the window's last step, it belongs to the step after.
     void begun(const Event& event)
     {
-        if (step_ < first_) {
-            track(run_, event, false);
-        } else if (step_ < last_) {
-            events_.push_back(event);
-        } else {
+        if (step_ >= last_) {
             stop();
+        } else {
+            step_ < first_ ? track(run_, event, false) : events_.push_back(event);
         }
     }
 
-    // Past the window's last step: the run goes on only to count.
-    [[gnu::noinline]] void stop()
+    // Past the window's last step: the run stops there, or goes on only to
+    // count, the rest of it on the short path of the steps before a window.
+    // Out of line, the throw alone.
+    void stop()
     {
         if (stop_) {
-            throw Stop{};
+            stop_now();
         }
+        first_ = std::numeric_limits<long long>::max();
     }
+    [[noreturn, gnu::noinline]] static void stop_now() { throw Stop{}; }
 
     // An operation in the window, out of the sort's loop. Its fields are
     // stored apart: an event put together on the stack and copied whole would
@@ -347,12 +352,13 @@ void Track::fill(Window& window, int first, int steps)
     }
     window.base.scratch.assign(input_.size(), 0);
     window.events.clear();
-    // Merges, partitions and their ends are at most 2n events in all. The
-    // first run, which counts the operations, does not know how many of them
-    // it will record: its events grow as they come, and are trimmed after.
-    if (counted_) {
-        window.events.reserve(static_cast<std::size_t>(std::min(steps, count_) + 2 * n));
-    }
+    // Merges, partitions and their ends are at most 2n events in all, and no
+    // sort makes more than n(n + 1) / 2 operations. The first run, which counts
+    // them, reserves by that bound and is trimmed to what it recorded where
+    // that is far less; the others reserve by the count. Memory new to the
+    // process is slow to touch: a window's events are not moved once made.
+    const long long most = counted_ ? count_ : 1LL * n * (n + 1) / 2;
+    window.events.reserve(static_cast<std::size_t>(std::min<long long>(steps, most) + 2 * n));
     first = std::clamp(first, 0, count_);
     const long long last = static_cast<long long>(first) + steps;
     // The first run counts the operations; the others stop after the window's end.
@@ -360,7 +366,7 @@ void Track::fill(Window& window, int first, int steps)
                    counted_);
     try {
         count_ = sort_->watched(run.values.data(), n, watch);
-        if (!counted_) {
+        if (!counted_ && window.events.size() < window.events.capacity() / 2) {
             window.events.shrink_to_fit();
         }
         counted_ = true;
@@ -369,7 +375,9 @@ void Track::fill(Window& window, int first, int steps)
     window.last = static_cast<int>(std::min<long long>(last, count_));
 }
 
-// A partition's end is shown with its last examination.
+// A partition's end is shown with its last examination, and a merge's depth
+// worked out for the step shown alone: at every merge replayed, it made a
+// replay through a window of merge sort's twice as long.
 void Track::replay(int step)
 {
     if (step < shown_.step) {
@@ -381,5 +389,9 @@ void Track::replay(int step)
         const Event& event = events[next_++];
         shown_.step += event.counted();
         track(shown_, event, true);
+    }
+    Marks& marks = shown_.marks;
+    if (marks.mid >= 0) {
+        marks.depth = merge_depth(marks.low, marks.high, static_cast<int>(input_.size()));
     }
 }
