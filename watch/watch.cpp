@@ -141,6 +141,7 @@ public:
     [[gnu::noinline]] void merging(int low, int mid, int high, const int* scratch)
     {
         scratch_ = scratch;
+        // A new merge has written nothing yet: any kind but a write marks a slot empty.
         last_writes_[0].kind = last_writes_[1].kind = Event::merging;
         Event event{};
         event.kind = Event::merging;

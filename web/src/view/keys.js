@@ -41,7 +41,7 @@ export function wire(clock)
     addEventListener('keydown', (press) => {
         const target = press.target;
         const onPage = target === document.body || target === document.documentElement || target.matches?.('.picture');
-        if (!clock.isRunning() || !onPage || press.ctrlKey || press.altKey || press.metaKey || !keys[press.key]) {
+        if (!clock.hasRace() || !onPage || press.ctrlKey || press.altKey || press.metaKey || !keys[press.key]) {
             return;
         }
         press.preventDefault();
