@@ -4,6 +4,7 @@
 // of the program: its limit, its sorts, the orders of values and where the
 // view's fields lie in memory (about).
 #include "comparison.hpp"
+#include "reasons.hpp"
 #include "sorting.hpp"
 #include "text.hpp"
 #include "values.hpp"
@@ -14,6 +15,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstddef>
+#include <cstdint>
 #include <cstdlib>
 #include <functional>
 #include <string>
@@ -57,6 +59,7 @@ Report last_report;
 // by the names and offsets about() gives.
 struct Shown {
     int step, count, first, last;
+    int levels;  // the deepest a merge of these values can be
     Marks marks;
     const int* values;
     const int* scratch;
@@ -70,11 +73,17 @@ const Shown* shown(int sort)
     static Shown view;
     const Track& track = tracks.at(static_cast<std::size_t>(sort));
     const State& state = track.shown();
-    view = {state.step,           track.count(),
-            track.first(),        track.last(),
-            state.marks,          state.values.data(),
-            state.scratch.data(), static_cast<int>(state.values.size()),
-            state.pending.data(), static_cast<int>(state.pending.size())};
+    view = {state.step,
+            track.count(),
+            track.first(),
+            track.last(),
+            merge_levels(static_cast<int>(state.values.size())),
+            state.marks,
+            state.values.data(),
+            state.scratch.data(),
+            static_cast<int>(state.values.size()),
+            state.pending.data(),
+            static_cast<int>(state.pending.size())};
     return &view;
 }
 
@@ -95,12 +104,10 @@ public:
         text_ += text;
         return *this;
     }
-    Json& operator<<(std::size_t number)
-    {
-        char digits[24];
-        text_.append(digits, std::to_chars(digits, digits + sizeof digits, number).ptr);
-        return *this;
-    }
+    Json& operator<<(std::size_t number) { return put(number); }
+    Json& operator<<(long long number) { return put(number); }
+    Json& operator<<(int number) { return put(number); }
+    Json& operator<<(bool yes) { return *this << (yes ? "true" : "false"); }
     // "name":offset for each field, from base, as members of an object.
     template <class T, class M, std::size_t N>
     Json& members(const std::pair<const char*, M T::*> (&fields)[N], std::size_t base = 0)
@@ -115,6 +122,13 @@ public:
     const std::string& text() const { return text_; }
 
 private:
+    template <class Number>
+    Json& put(Number number)
+    {
+        char digits[32];
+        text_.append(digits, std::to_chars(digits, digits + sizeof digits, number).ptr);
+        return *this;
+    }
     std::string text_;
 };
 
@@ -131,9 +145,13 @@ EMSCRIPTEN_KEEPALIVE const char* about()
 {
     static Json json;
     if (json.text().empty()) {
-        const std::pair<const char*, int Shown::*> ints[] = {
-            {"step", &Shown::step}, {"count", &Shown::count},   {"first", &Shown::first},
-            {"last", &Shown::last}, {"length", &Shown::length}, {"pending_length", &Shown::pending_length}};
+        const std::pair<const char*, int Shown::*> ints[] = {{"step", &Shown::step},
+                                                             {"count", &Shown::count},
+                                                             {"first", &Shown::first},
+                                                             {"last", &Shown::last},
+                                                             {"levels", &Shown::levels},
+                                                             {"length", &Shown::length},
+                                                             {"pending_length", &Shown::pending_length}};
         const std::pair<const char*, int Range::*> range[] = {
             {"low", &Range::low}, {"high", &Range::high}, {"depth", &Range::depth}};
         json << "{\"max\":" << std::size_t{MAX} << ",\"sorts\":[";
@@ -204,6 +222,47 @@ EMSCRIPTEN_KEEPALIVE const int* counts(int count, int seed, int order)
         result[i] = sorts[i].plain(copy.data(), static_cast<int>(copy.size()));
     }
     return result;
+}
+
+// The number the program takes from the length bytes of a guess at a count:
+// a whole number from 0 to 2147483647, by the rule it takes a count by; -1
+// when it refuses it.
+EMSCRIPTEN_KEEPALIVE int guess_of(const char* answer, int length)
+{
+    int value = 0;
+    return accepts_whole(std::string(answer, static_cast<std::size_t>(length)), 0, INT32_MAX, value) ? value : -1;
+}
+
+// Why the counts for count values from seed in the order at index order are
+// what they are, as JSON: the counts, in the page's order, and those of the
+// generated order; then the numbers that explain them (reasons.hpp). Valid
+// until the next call.
+EMSCRIPTEN_KEEPALIVE const char* explain(int count, int seed, int order)
+{
+    static Json json;
+    json = Json();
+    const std::vector<int> values = values_of(count, seed, order);
+    const auto counts_of = [&](const std::vector<int>& input) {
+        const char* comma = "[";
+        for (const Sort& sort : sorts) {
+            std::vector<int> copy = input;
+            json << comma << sort.plain(copy.data(), static_cast<int>(copy.size()));
+            comma = ",";
+        }
+        json << "]";
+    };
+    json << "{\"n\":" << values.size() << ",\"counts\":";
+    counts_of(values);
+    json << ",\"generated\":";
+    counts_of(values_of(count, seed, 0));
+    const Reasons reasons = reasons_for(values);
+    json << ",\"pairs\":" << reasons.pairs << ",\"average\":\"" << reasons.average_tenths / 10 << "."
+         << reasons.average_tenths % 10 << "\",\"levels\":" << reasons.levels << ",\"power\":" << reasons.power
+         << ",\"writes\":" << reasons.writes << ",\"partitions\":" << reasons.partitions
+         << ",\"deepest\":" << reasons.deepest << ",\"firstLess\":" << reasons.first_less
+         << ",\"firstGreater\":" << reasons.first_greater << ",\"descending\":" << reasons.descending
+         << ",\"repeats\":" << reasons.repeats << "}";
+    return json.text().c_str();
 }
 
 // The sort at index sort, of those values, made ready to be shown at any step,

@@ -156,6 +156,18 @@ addEventListener('resize', () => chart?.setSize({width: element('chart').clientW
 
 let fills = 0;  // each fill stops the one before
 
+// No chart while the counts are held back: the last one is stopped and cleared.
+export function hold()
+{
+    ++fills;
+    chart?.destroy();
+    chart = null;
+    element('points').tBodies[0].replaceChildren();
+    element('chart-note').textContent = '';
+    element('progress').value = 0;
+    element('progress-text').textContent = 'held back until you guess the counts';
+}
+
 // Fills the chart for a run of n values from seed in the order named, with
 // counts from the program; on a failure the progress says so and the promise
 // rejects, unless a later run has taken over.

@@ -10,3 +10,12 @@ export const yielded = () => new Promise((resolve) => setTimeout(resolve));
 
 // The words for a part of the page that failed: what failed, and the error's own text.
 export const failed = (part, error) => `${part} failed: ${error instanceof Error ? error.message : String(error)}`;
+
+// Says why a control's value is refused beside it (its id and '-rule'), or
+// clears that; true when it is accepted.
+export function judged(control, why)
+{
+    element(control.id + '-rule').textContent = why;
+    control.setAttribute('aria-invalid', why ? 'true' : 'false');
+    return !why;
+}

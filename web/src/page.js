@@ -5,7 +5,9 @@
 // to WebAssembly (program.js).
 import {linked, rememberRun} from './address.js';
 import * as chart from './chart.js';
-import {element, failed, painted} from './dom.js';
+import {element, failed, judged, painted, yielded} from './dom.js';
+import * as guess from './guess.js';
+import * as reasons from './reasons.js';
 import {program} from './started.js';
 import * as view from './view/view.js';
 
@@ -13,20 +15,13 @@ const form = element('answers');
 const count = element('count');
 const seed = element('seed');
 const list = element('list');
+const guessFirst = element('guess-first');
 const order = element('order');
 const said = element('status');
 
 // Whatever the parts below do not catch themselves.
 addEventListener('error', (fault) => (said.textContent = failed('The page\'s script', fault.error ?? fault.message)));
 addEventListener('unhandledrejection', (fault) => (said.textContent = failed('The page\'s script', fault.reason)));
-
-// Shows why a control's value is refused beside it, or clears that; true when it is accepted.
-function judge(control, why)
-{
-    element(control.id + '-rule').textContent = why;
-    control.setAttribute('aria-invalid', why ? 'true' : 'false');
-    return !why;
-}
 
 // Fills the form from the address, as a link to a run gives it; false, with
 // the reason beside the order, when it names an order that does not exist.
@@ -36,10 +31,11 @@ function fromAddress(orders)
     seed.value = linked('seed') ?? seed.value;
     // Taken as the program takes its third answer: its first character that is not blank.
     list.checked = (linked('list') ?? '').trim().startsWith('y');
+    guessFirst.checked = linked('guess') === '1';
     const wanted = linked('order') ?? orders[0].name;
     const names = orders.map((option) => option.name);
     if (!names.includes(wanted)) {
-        return judge(
+        return judged(
             order, `There is no order "${wanted}": choose ${names.slice(0, -1).join(', ')} or ${names.at(-1)}.`);
     }
     order.value = wanted;
@@ -52,7 +48,8 @@ function fromAddress(orders)
 // is out of view then (page.css), and shaping it held up that frame. It is
 // laid out after it (whole): a browser may leave what is not laid out out of
 // a copy, as Firefox does.
-function showSession(text)
+// With held, the report's three lines are held back, and a line says so.
+function showSession(text, held = false)
 {
     const parts = (line) => {
         const end = line.length > 2000 ? line.indexOf(' ', 600) + 1 : 0;
@@ -66,7 +63,12 @@ function showSession(text)
     };
     const shown = element('session');
     shown.classList.remove('whole');
-    shown.replaceChildren(...text.split(/(?<=\n)/).flatMap(parts));
+    const lines = text.split(/(?<=\n)/);
+    const note = Object.assign(document.createElement('span'), {
+        className: 'held',
+        textContent: 'The report\'s three counts are held back until you guess them, or choose Just watch.\n'
+    });
+    shown.replaceChildren(...(held ? lines.slice(0, -3) : lines).flatMap(parts), ...(held ? [note] : []));
 }
 
 let runs = 0;
@@ -83,31 +85,77 @@ function run()
             const asked = linkStep;
             linkStep = null;
             part = 'The run';
-            const accepted = [judge(count, tools.refusal(0, count.value)), judge(seed, tools.refusal(1, seed.value))];
+            const accepted = [judged(count, tools.refusal(0, count.value)), judged(seed, tools.refusal(1, seed.value))];
             if (!accepted.every(Boolean) || order.getAttribute('aria-invalid') === 'true') {
                 said.textContent = 'Not run: an answer was refused; the message beside it says what is accepted.' +
                     (element('session').textContent ? ' What is shown is the last run.' : '');
                 return;
             }
             const answers = {count: count.value, seed: seed.value, list: list.checked ? 'y' : 'n', order: order.value};
+            const held = guessFirst.checked;
             const {text, counts} = tools.session(`${answers.count}\n${answers.seed}\n${answers.list}\n`);
-            showSession(text);
+            showSession(text, held);
             const [n, seedValue] = [answers.count, answers.seed].map((answer) => parseInt(answer, 10));
             const ran = `Ran ${n} values, seed ${seedValue}: ` +
                 tools.sorts.map((sort, i) => `${sort.name} sort ${counts[i]}`).join(', ') + '.';
-            said.textContent = ran;
-            const fail = (what, error) => (said.textContent = `${ran} ${failed(what, error)}`);
-            chart.show(n, seedValue, answers.order, tools).catch((error) => fail('The chart', error));
+            const values = answers.order === 'generated' ? `the ${n} values of this run, as generated` :
+                                                           `the ${n} values of this run, in ${answers.order} order`;
+            said.textContent =
+                held ? `Ran ${n} values, seed ${seedValue}: the counts are held back until you guess them.` : ran;
+            const fail = (what, error) => (said.textContent = `${said.textContent} ${failed(what, error)}`);
+            const runNumber = ++runs;
+            const guessed = held ? guess.ask(tools, values) : null;
+            if (!held) {
+                guess.putAway();
+            }
+            reasons.hide();
+            // What a guess holds back, once it is over: the report, the guesses against the counts, the chart and
+            // the reasons. The address drops the guess.
+            const release = (outcome) => {
+                if (outcome === null || runNumber !== runs) {
+                    return;
+                }
+                showSession(text);
+                element('session').classList.add('whole');
+                rememberRun(answers);
+                const why = tools.explain(n, seedValue, answers.order);
+                said.textContent = ran;
+                if (outcome.guesses) {
+                    said.textContent += ` Your guesses against the counts for ${values}: ${
+                        guess.reveal(tools.sorts, outcome.guesses, why.counts)}`;
+                } else {
+                    guess.putAway();
+                }
+                reasons.show(tools.sorts, why, answers.order);
+                chart.show(n, seedValue, answers.order, tools).catch((error) => fail('The chart', error));
+            };
+            if (held) {
+                chart.hold();
+            } else {
+                chart.show(n, seedValue, answers.order, tools).catch((error) => fail('The chart', error));
+            }
             // The view once the report is on the screen, as the chart: it runs the three sorts.
             // The address and the rest of the session too: the report need not wait for them.
-            const runNumber = ++runs;
             painted()
                 .then(() => {
-                    if (runNumber === runs) {
-                        element('session').classList.add('whole');
-                        rememberRun(answers);
-                        return view.start(tools, n, seedValue, answers.order, asked);
+                    if (runNumber !== runs) {
+                        return;
                     }
+                    element('session').classList.add('whole');
+                    rememberRun(held ? {...answers, guess: '1', ...(asked === null ? {} : {step: asked})} : answers);
+                    const viewing = view.start(tools, n, seedValue, answers.order, asked, guessed);
+                    if (held) {
+                        guessed.then(release).catch((error) => fail('The reveal', error));
+                    } else {
+                        // The reasons in a task of their own: they run the sorts again.
+                        yielded()
+                            .then(
+                                () => runNumber === runs &&
+                                    reasons.show(
+                                        tools.sorts, tools.explain(n, seedValue, answers.order), answers.order))
+                            .catch((error) => fail('The reasons', error));
+                    }
+                    return viewing;
                 })
                 .catch((error) => fail('The view', error));
         })
@@ -126,7 +174,7 @@ form.addEventListener('keydown', (press) => {
     }
 });
 order.addEventListener('change', () => {
-    judge(order, '');
+    judged(order, '');
     run();
 });
 

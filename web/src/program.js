@@ -94,9 +94,10 @@ function connect(module)
     const orderOf = (wanted) => about.orders.findIndex((order) => order.name === wanted);
 
     return {
-        // The largest number of values, the sorts in the program's order, and the orders of values, with their labels.
+        // The largest number of values, the sorts in the program's order, each with its title, as "Insertion sort",
+        // and the orders of values, with their labels.
         max: about.max,
-        sorts: about.sorts,
+        sorts: about.sorts.map((sort) => ({...sort, title: `${sort.name[0].toUpperCase()}${sort.name.slice(1)} sort`})),
         orders: about.orders,
         // The whole session on the answers, one a line, and its report's counts, in the sorts' order (null
         // without a report).
@@ -108,6 +109,11 @@ function connect(module)
         },
         // '' when question 0 (the count) or 1 (the seed) takes the text alone; otherwise the rule it refuses it by.
         refusal: (question, text) => answer(call(module._refusal, text, question)),
+        // The whole number a guess at a count holds, from 0 to 2147483647, by the program's rule; -1 if none.
+        guess: (text) => call(module._guess_of, text),
+        // Why the counts for n values from seed in the order named are what they are: the counts, those of the
+        // generated order, and the numbers that explain them.
+        explain: (n, seed, order) => JSON.parse(answer(module._explain(n, seed, orderOf(order)))),
         // The counts of the sorts for n values from seed in the order named.
         counts: (n, seed, order) => numbers(module._counts(n, seed, orderOf(order)), about.sorts.length),
         // The sorts made ready to be shown, the first anew, each in a call of its own.

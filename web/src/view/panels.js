@@ -4,15 +4,13 @@ import {element} from '../dom.js';
 
 import {legends} from './marks.js';
 
-const title = (sortName) => `${sortName[0].toUpperCase()}${sortName.slice(1)} sort`;
-
 // The part of the panel of the sort at index sort, by its name: picture, counter, done, words or values.
 export const part = (race, sort, piece) => element(`${race.sorts[sort].name}-${piece}`);
 
 export function make(sorts)
 {
     const template = element('panel');
-    element('panels').replaceChildren(...sorts.map(({name: sortName, counted}) => {
+    element('panels').replaceChildren(...sorts.map(({name: sortName, counted, title}) => {
         const panel = template.content.firstElementChild.cloneNode(true);
         panel.setAttribute('aria-labelledby', `${sortName}-title`);
         for (const piece of panel.querySelectorAll('[data-part]')) {
@@ -20,9 +18,9 @@ export function make(sorts)
             delete piece.dataset.part;
         }
         const heading = panel.querySelector('h3');
-        heading.textContent = title(sortName);
+        heading.textContent = title;
         const canvas = panel.querySelector('canvas');
-        canvas.setAttribute('aria-label', `${title(sortName)}: the values as bars`);
+        canvas.setAttribute('aria-label', `${title}: the values as bars`);
         canvas.setAttribute('aria-describedby', `${sortName}-words ${sortName}-values`);
         panel.querySelector('.legend').innerHTML = legends[sortName].map((item) => `<li>${item}</li>`).join('\n');
         panel.querySelector('.counter').textContent = `${counted}: 0`;

@@ -31,7 +31,9 @@ export function stepOf(text, last)
 // The view for a run of n values from seed in the order named; it opens at
 // step asked, a step's text from the address, or at step 0. Paused. Each
 // sort is made ready in a task of its own; a later start stops an earlier one.
-export async function start(program, n, seedValue, orderName, asked)
+// With held, a promise, every count is held back until it settles: the view
+// shows step 0 and nothing moves; then it opens, with the focus on Play.
+export async function start(program, n, seedValue, orderName, asked, held = null)
 {
     if (!tools) {
         panels.make(program.sorts);
@@ -41,6 +43,7 @@ export async function start(program, n, seedValue, orderName, asked)
     tools = program;
     clock.reset(null);
     const started = ++starts;
+    controls(held === null);
     // Each state's arrays are views of the program's memory, good until its next call: read at once.
     let highest = 1;
     const counts = [];
@@ -55,26 +58,24 @@ export async function start(program, n, seedValue, orderName, asked)
         highest = sort === 0 ? state.values.reduce((a, b) => Math.max(a, b), 1) : highest;
         counts.push(state.count);
     }
-    const last = Math.max(...counts);
-    const race = {n, highest, last, sorts: tools.sorts, shown: []};
-    clock.reset({
-        last,
-        ahead: windowSteps / 4,
-        show: (step, how) => show(race, step, how),
-        refill: (sort) => tools.refill(sort, race.shown[sort].step),
-        playing: (on) => words.hideValues(race, on),
-    });
+    const race = {n, highest, last: Math.max(...counts), sorts: tools.sorts, shown: []};
     element('watch-order').textContent = orderName === 'generated' ?
         `The ${n} values of the last run, as generated.` :
         `The ${n} values of the last run, in ${orderName} order, as the chart's order asks.`;
-    element('watch-position').max = last;
-    let at = asked === null ? 0 : stepOf(asked, last);
-    element('watch-refused').textContent =
-        at < 0 ? `There is no step "${asked}" in this run: its steps are the whole numbers from 0 to ${last}.` : '';
-    const refused = at < 0;
-    at = Math.max(at, 0);
+    element('watch-refused').textContent = '';
     element('watch').hidden = false;
-    clock.show(at, asked !== null && !refused ? 'stopped' : 'opened');
+    if (held !== null) {
+        hold(race);
+        await held;
+        if (started !== starts) {
+            return;
+        }
+        controls(true);
+    }
+    openRace(race, asked);
+    if (held !== null) {
+        element('watch-play').focus();
+    }
     // Then the last steps of each sort, kept apart, so that End and the steps before it take no new run.
     for (const sort of tools.sorts.keys()) {
         await yielded();
@@ -85,6 +86,45 @@ export async function start(program, n, seedValue, orderName, asked)
     }
 }
 
+// The race on the clock, at the step asked, or at 0 where there is no such step.
+function openRace(race, asked)
+{
+    clock.reset({
+        last: race.last,
+        ahead: windowSteps / 4,
+        show: (step, how) => show(race, step, how),
+        refill: (sort) => tools.refill(sort, race.shown[sort].step),
+        playing: (on) => words.hideValues(race, on),
+    });
+    element('watch-position').max = race.last;
+    const at = asked === null ? 0 : stepOf(asked, race.last);
+    element('watch-refused').textContent = at < 0 ?
+        `There is no step "${asked}" in this run: its steps are the whole numbers from 0 to ${race.last}.` :
+        '';
+    clock.show(Math.max(at, 0), asked !== null && at >= 0 ? 'stopped' : 'opened');
+}
+
+// Step 0 with every count held back, off the clock.
+function hold(race)
+{
+    race.shown = race.sorts.map((sort, i) => {
+        const state = tools.go(i, 0);
+        words.hold(race, i, state);
+        picture.draw(race, i, state);
+        return state;
+    });
+    element('watch-step').textContent = 'Step 0: the number of steps is held back.';
+    element('watch-position').max = 0;
+}
+
+// The race's controls, but for the speed, answer only when on.
+function controls(on)
+{
+    for (const control of element('watch').querySelectorAll('.controls button, #watch-position')) {
+        control.disabled = !on;
+    }
+}
+
 // The sorts at step, drawn: 'playing'; or 'opened', with their values as
 // text; or 'stopped', also with the step said and, once it has stayed, in
 // the address; or 'over', the same, said as the race's end. Returns their states.
@@ -92,7 +132,7 @@ function show(race, step, how)
 {
     race.shown = race.sorts.map((sort, i) => {
         const state = tools.go(i, step);
-        words.describe(race, i, state, how !== 'playing');
+        words.describe(race, i, state, step, how !== 'playing');
         picture.draw(race, i, state);
         return state;
     });

@@ -23,11 +23,32 @@ const sentences = {
     },
 };
 
-// The sort's counter and the operation in words, and with values, its values as text.
-export function describe(race, sort, state, values)
+// What the sort's last operation belongs to, by the sort's name: step 1 to its count.
+const ledgers = {
+    insertion: (s) => `inversions left: ${s.count - s.step}`,
+    merge: (s) => `merging ${s.high - s.low + 1} values, depth ${s.depth} of ${s.levels}`,
+    quick: (s) => `partition of ${s.high - s.low + 1} values, depth ${s.depth}`,
+};
+
+// The ledger at the race's step: before the sort's first operation, and past its last, it says so.
+function ledger(race, sort, state, step)
+{
+    if (state.count === 0) {
+        return 'nothing to do';
+    }
+    if (step === 0) {
+        return 'nothing done yet';
+    }
+    return step > state.count ? `nothing more: it ended at step ${state.count}` : ledgers[race.sorts[sort].name](state);
+}
+
+// The sort's counter, its ledger and the operation in words at the race's
+// step, and with values, its values as text.
+export function describe(race, sort, state, step, values)
 {
     const {name: sortName, counted} = race.sorts[sort];
     part(race, sort, 'counter').textContent = `${counted}: ${state.step}`;
+    part(race, sort, 'ledger').textContent = ledger(race, sort, state, step);
     const done = state.step >= state.count;
     part(race, sort, 'done').textContent = done ? `done at step ${state.count}` : '';
     part(race, sort, 'words').textContent = done ? 'Sorted.' :
@@ -36,6 +57,16 @@ export function describe(race, sort, state, values)
     if (values) {
         part(race, sort, 'values').textContent = `Values at this step: ${state.values.join(' ')}`;
     }
+}
+
+// Step 0, its counter and ledger held back, and its values as text.
+export function hold(race, sort, state)
+{
+    part(race, sort, 'counter').textContent = `${race.sorts[sort].counted}: held back`;
+    part(race, sort, 'ledger').textContent = '';
+    part(race, sort, 'done').textContent = '';
+    part(race, sort, 'words').textContent = 'Not started: the values as given.';
+    part(race, sort, 'values').textContent = `Values at this step: ${state.values.join(' ')}`;
 }
 
 // The values as text are hidden while the race plays: they would change every frame.
@@ -47,6 +78,7 @@ export function hideValues(race, hidden)
 // The step and the counters, in the view's live region.
 export function say(race, step, prefix = '')
 {
-    const counters = race.shown.map((state, sort) => `${race.sorts[sort].counted}: ${state.step}`);
+    const counters = race.shown.map(
+        (state, sort) => `${race.sorts[sort].counted}: ${state.step} (${ledger(race, sort, state, step)})`);
     element('watch-said').textContent = `${prefix}Step ${step} of ${race.last}: ${counters.join(', ')}.`;
 }
