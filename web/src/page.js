@@ -100,9 +100,11 @@ function run()
                 tools.sorts.map((sort, i) => `${sort.name} sort ${counts[i]}`).join(', ') + '.';
             const values = answers.order === 'generated' ? `the ${n} values of this run, as generated` :
                                                            `the ${n} values of this run, in ${answers.order} order`;
-            said.textContent =
+            // The run's status, and a failure after it.
+            let told =
                 held ? `Ran ${n} values, seed ${seedValue}: the counts are held back until you guess them.` : ran;
-            const fail = (what, error) => (said.textContent = `${said.textContent} ${failed(what, error)}`);
+            said.textContent = told;
+            const fail = (what, error) => (said.textContent = `${told} ${failed(what, error)}`);
             const runNumber = ++runs;
             const guessed = held ? guess.ask(tools, values) : null;
             if (!held) {
@@ -119,13 +121,14 @@ function run()
                 element('session').classList.add('whole');
                 rememberRun(answers);
                 const why = tools.explain(n, seedValue, answers.order);
-                said.textContent = ran;
+                told = ran;
                 if (outcome.guesses) {
-                    said.textContent += ` Your guesses against the counts for ${values}: ${
+                    told += ` Your guesses against the counts for ${values}: ${
                         guess.reveal(tools.sorts, outcome.guesses, why.counts)}`;
                 } else {
                     guess.putAway();
                 }
+                said.textContent = told;
                 reasons.show(tools.sorts, why, answers.order);
                 chart.show(n, seedValue, answers.order, tools).catch((error) => fail('The chart', error));
             };

@@ -38,6 +38,31 @@ function terminal(answers)
     return lines.join('\n');
 }
 
+// A link that asks for a guess: the run shown, every count held back, and the guess asked for.
+const guessing = (tab) => tab.waitFor(
+    () => !document.getElementById('guess').hidden &&
+        document.getElementById('watch-step').textContent.startsWith('Step 0: '));
+const held = (tab) => tab.evaluate(() => {
+    const shown = (id) => document.getElementById(id).textContent;
+    const position = document.getElementById('watch-position');
+    return {
+        session: /count: /.test(shown('session')),
+        status: shown('status'),
+        chart: [document.querySelectorAll('#points tbody tr, #chart canvas').length, shown('progress-text')],
+        why: document.getElementById('why').hidden,
+        step: shown('watch-step'),
+        position: [position.max, position.disabled],
+        buttons: [...document.querySelectorAll('#watch .controls button')].every((button) => button.disabled),
+        panels: ['insertion', 'merge', 'quick'].map(
+            (sort) => ['counter', 'ledger', 'done'].map((piece) => shown(`${sort}-${piece}`)).join('|')),
+        said: shown('watch-said'),
+    };
+});
+const guessed = (tab, guesses) => tab.evaluate((guesses) => {
+    guesses.forEach((guess, i) => (document.querySelectorAll('#guess-fields input')[i].value = guess));
+    document.querySelector('#guesses button[type="submit"]').click();
+}, guesses);
+
 test('a link runs the program, whose session is the console program\'s, and so does the keyboard alone', async () => {
     for (const [answers, base] of [
              [['10', '42', 'y'], served], [['0', '-2147483648', 'y'], page], [[' 7', '+7', 'n'], page]]) {
@@ -167,10 +192,7 @@ test('a part that fails says so, with its error, and what works goes on working'
 
 test('no accessibility fault, and at 320 px nothing scrolls sideways but the boxes', async () => {
     const axe = readFileSync(new URL('../node_modules/axe-core/axe.min.js', import.meta.url), 'utf8');
-    for (const width of browser.can.narrow ? [1280, 320] : [1280]) {
-        // The view paused mid-race.
-        const tab = await browser.open(page + '?count=5000&seed=1&list=y&step=3000000', {width});
-        await settled(tab);
+    const check = async (tab, width, scene) => {
         // Through the driver: the page's policy refuses a script element added to it.
         await tab.evaluate(axe);
         const faults = await tab.evaluate(
@@ -179,9 +201,25 @@ test('no accessibility fault, and at 320 px nothing scrolls sideways but the box
                                 (result) => result.violations.map(
                                     (v) => `${v.id}: ${v.nodes.map((node) => node.target).join(' ')}`)),
             ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'wcag22aa']);
-        assert.deepEqual(faults, []);
-        assert.ok(await tab.evaluate((width) => document.documentElement.scrollWidth <= width, width));
+        assert.deepEqual(faults, [], scene);
+        assert.ok(await tab.evaluate((width) => document.documentElement.scrollWidth <= width, width), scene);
+    };
+    for (const width of browser.can.narrow ? [1280, 320] : [1280]) {
+        // The view paused mid-race.
+        const tab = await browser.open(page + '?count=5000&seed=1&list=y&step=3000000', {width});
+        await settled(tab);
+        await check(tab, width, 'paused mid-race');
         await tab.done();
+        // A guess asked for, one refused; then revealed.
+        const guessTab = await browser.open(page + '?count=5000&seed=1&list=y&order=descending&guess=1', {width});
+        await guessing(guessTab);
+        await guessed(guessTab, ['12000000', 'lots', '']);
+        await guessTab.waitFor(() => document.getElementById('guess-merge-rule').textContent);
+        await check(guessTab, width, 'guessing');
+        await guessed(guessTab, ['12000000', '60000', '']);
+        await settled(guessTab);
+        await check(guessTab, width, 'revealed');
+        await guessTab.done();
     }
 });
 
@@ -249,3 +287,280 @@ test(
             await tab.done();
         }
     });
+
+// What each counted operation belongs to, by sorts written apart from the
+// program's: inversions counted pair by pair, and the merges of a merge sort
+// and the partitions of a three-way quick sort, in order, each with its
+// range's length and depth; an operation k belongs to the one whose
+// operations, as many as its length, take in the k-th.
+function reference(values)
+{
+    let inversions = 0;
+    values.forEach((x, p) => {
+        for (let q = p + 1; q < values.length; q++) {
+            inversions += x > values[q];
+        }
+    });
+    const merges = [];
+    const merge = (low, high, depth) => {
+        if (low < high) {
+            const mid = Math.floor((low + high) / 2);
+            merge(low, mid, depth + 1);
+            merge(mid + 1, high, depth + 1);
+            merges.push({length: high - low + 1, depth});
+        }
+    };
+    merge(0, values.length - 1, 1);
+    // Dijkstra's partition, the pivot the range's first value.
+    const v = [...values];
+    const partitions = [];
+    const stack = [[0, v.length - 1, 1]];
+    while (stack.length) {
+        const [low, high, depth] = stack.pop();
+        if (low >= high) {
+            continue;
+        }
+        partitions.push({length: high - low + 1, depth});
+        const pivot = v[low];
+        let [lt, i, gt] = [low, low, high];
+        while (i <= gt) {
+            if (v[i] < pivot) {
+                [v[i], v[lt]] = [v[lt], v[i]];
+                lt++, i++;
+            } else if (v[i] > pivot) {
+                [v[i], v[gt]] = [v[gt], v[i]];
+                gt--;
+            } else {
+                i++;
+            }
+        }
+        stack.push([gt + 1, high, depth + 1], [low, lt - 1, depth + 1]);
+    }
+    // Each list's operations, and the one that takes in operation k, 1 <= k <= that.
+    const owned = (list) => {
+        const ends = [];
+        list.reduce((sum, {length}) => ends[ends.push(sum + length) - 1], 0);
+        return {
+            count: ends.at(-1) ?? 0,
+            at: (k) => list[ends.findIndex((end) => end >= k)],
+        };
+    };
+    return {inversions, merges: owned(merges), partitions: owned(partitions), list: partitions};
+}
+
+const ledgerIds = ['watch-step', 'insertion-ledger', 'merge-ledger', 'quick-ledger', 'watch-said'];
+const read = (tab, ids) => tab.evaluate((ids) => ids.map((id) => document.getElementById(id).textContent), ids);
+
+test(
+    'the ledgers name what each step belongs to, as reference sorts do, and the reasons give their numbers',
+    async () => {
+        for (const [n, seed, order] of [
+                 [202, 3, 'generated'], [202, 3, 'ascending'], [202, 3, 'descending'], [5000, 1, 'generated'],
+                 [5000, 1, 'ascending'], [5000, 1, 'descending']]) {
+            const tab = await browser.open(page + `?count=${n}&seed=${seed}&order=${order}`);
+            await settled(tab);
+            await tab.waitFor(() => !document.getElementById('why').hidden);
+            const values = (await text(tab, 'insertion-values')).split(': ')[1].split(' ').map(Number);
+            const ref = reference(values);
+            const levels = Math.ceil(Math.log2(n));
+            const last = Math.max(ref.inversions, ref.merges.count, ref.partitions.count);
+            // At step k: before a sort's first operation, at each, and past its last.
+            const ledger = (count, k, words) => count === 0 ? 'nothing to do' :
+                k === 0                                     ? 'nothing done yet' :
+                k > count                                   ? `nothing more: it ended at step ${count}` :
+                                                              words();
+            const expected = (k) =>
+                [ledger(ref.inversions, k, () => `inversions left: ${ref.inversions - k}`),
+                 ledger(
+                     ref.merges.count, k,
+                     () => `merging ${ref.merges.at(k).length} values, depth ${ref.merges.at(k).depth} of ${levels}`),
+                 ledger(
+                     ref.partitions.count, k,
+                     () => `partition of ${ref.partitions.at(k).length} values, depth ${ref.partitions.at(k).depth}`),
+            ];
+            assert.deepEqual(await read(tab, ledgerIds.slice(0, 4)), [`Step 0 of ${last}`, ...expected(0)]);
+            const steps = new Set([1, 2, 3, ref.merges.count, ref.merges.count + 1, ref.inversions, last - 1, last]);
+            for (let j = 1; j < 12; j++) {
+                steps.add(Math.floor(last * j / 12) + j);
+            }
+            for (const k of [...steps].filter((k) => k >= 1 && k <= last)) {
+                await tab.evaluate((k) => {
+                    const position = document.getElementById('watch-position');
+                    position.value = k;
+                    position.dispatchEvent(new Event('input'));
+                }, k);
+                await tab.waitFor((k) => document.getElementById('watch-step').textContent.startsWith(`Step ${k} `), k);
+                assert.deepEqual((await read(tab, ledgerIds)).slice(1, 4), expected(k), `${order} ${n} step ${k}`);
+            }
+            // A step said, its ledgers with it.
+            await tab.evaluate(() => document.activeElement.blur());
+            await tab.keys(['Home', 'ArrowRight']);
+            await tab.waitFor(() => document.getElementById('watch-said').textContent.startsWith('Step 1 '));
+            const [exchanges, writes, examined] = expected(1);
+            assert.equal(
+                await text(tab, 'watch-said'),
+                `Step 1 of ${last}: exchanges: ${ref.inversions ? 1 : 0} (${exchanges}), elements written back: 1 (${
+                    writes}), elements examined: 1 (${examined}).`);
+
+            // The reasons' numbers: the report's and the reference sorts'.
+            const why =
+                await tab.evaluate(() => [...document.querySelectorAll('#why-list li')].map((li) => li.textContent));
+            const report = (await text(tab, 'session')).match(/count: \d+/g).map((line) => Number(line.slice(7)));
+            const escaped = (words) => new RegExp(words.replace(/[()+.]/g, '\\$&'));
+            assert.match(
+                why[0],
+                escaped(
+                    `inversions: ${ref.inversions}. Random orders of ${n} distinct values have ` +
+                    `n(n−1)/4 = ${(n * (n - 1) / 4).toFixed(1)} on average, and no order has ` +
+                    `more than n(n−1)/2 = ${n * (n - 1) / 2}.`));
+            assert.match(
+                why[1],
+                escaped(
+                    `= ${n}·${levels} − ${2 ** levels} + ${n} = ${ref.merges.count}, in ` +
+                    `merges at most ${levels} deep.`));
+            assert.match(
+                why[2],
+                escaped(`count, ${ref.partitions.count}, is the sum of the ranges' lengths: ${
+                    ref.list.length} partitions, the deepest at depth ${Math.max(...ref.list.map((p) => p.depth))}.`));
+            const descending = `n(n+1)/2 − 1 = ${n * (n + 1) / 2 - 1}`;
+            if (order === 'descending') {
+                assert.match(
+                    why[2],
+                    escaped(
+                        new Set(values).size === n ?
+                            `For ${n} distinct values that gives ${descending}.` :
+                            `would give ${descending}; these values repeat, equal values end ` +
+                                `up beside their pivot, and the count comes out lower, at ${ref.partitions.count}.`));
+            }
+            if (order === 'ascending') {
+                assert.match(
+                    why[2],
+                    escaped(`leaves ${n - values.filter((x) => x === values[0]).length} of the ${
+                        n} values to sort above it and 0 below. The count is ${
+                        ref.partitions.count - report[2]} above the generated order's ${report[2]}.`));
+            }
+            await tab.done();
+        }
+    });
+
+test(
+    'guess first: every count held back until the guesses, refused guesses said, then how far off each was',
+    async () => {
+        const tab = await browser.open(page + '?count=22&seed=1&guess=1&step=5');
+        await guessing(tab);
+        const holding = {
+            session: false,
+            status: 'Ran 22 values, seed 1: the counts are held back until you guess them.',
+            chart: [0, 'held back until you guess the counts'],
+            why: true,
+            step: 'Step 0: the number of steps is held back.',
+            position: ['0', true],
+            buttons: true,
+            panels: ['exchanges: held back||', 'elements written back: held back||', 'elements examined: held back||'],
+            said: '',
+        };
+        assert.deepEqual(await held(tab), holding);
+        assert.equal(
+            await tab.evaluate(() => location.search), '?count=22&seed=1&list=n&order=generated&guess=1&step=5');
+        // Each refusal beside its field, and nothing revealed; blanks are no guess, and are not refused.
+        const rule = 'Please type a whole number from 0 to 2147483647.';
+        for (const refused of ['x', '-1', '2147483648', '1.5', '1e3', '12abc', '5 6', '99999999999999999999']) {
+            await guessed(tab, ['  ', refused, '']);
+            await tab.waitFor(() => document.getElementById('guess-merge-rule').textContent);
+            assert.deepEqual(
+                await tab.evaluate(
+                    () => ['insertion', 'merge', 'quick'].map(
+                        (sort) =>
+                            [document.getElementById(`guess-${sort}-rule`).textContent,
+                             document.getElementById(`guess-${sort}`).ariaInvalid])),
+                [['', 'false'], [rule, 'true'], ['', 'false']], refused);
+            assert.equal(await tab.evaluate(() => document.activeElement.id), 'guess-merge');
+            assert.deepEqual(await held(tab), holding, refused);
+            await tab.evaluate(() => (document.getElementById('guess-merge-rule').textContent = ''));
+        }
+        // How far off, at every boundary: merge sort's count for 22 values is 100, and insertion sort's 0 on
+        // ascending values. A run from the form with the box ticked asks again.
+        const report = terminal(['22', '1', 'n']).match(/count: \d+/g).map((line) => Number(line.slice(7)));
+        assert.equal(report[1], 100);
+        const cases = [
+            [
+                'generated', ['', ' +100 ', ''],
+                [`no guess; the count is ${report[0]}`, 'your guess 100, the count 100: exact']
+            ],
+            ['generated', ['', '95', ''], [, 'your guess 95, the count 100: within 5%']],
+            ['generated', ['', '105', ''], [, 'your guess 105, the count 100: within 5%']],
+            ['generated', ['', '94', ''], [, 'your guess 94, the count 100: 1.1 times too low']],
+            ['generated', ['', '106', ''], [, 'your guess 106, the count 100: 1.1 times too high']],
+            ['generated', ['', '0', ''], [, 'your guess 0, the count 100: too low: the count is 100']],
+            ['generated', ['', '1', ''], [, 'your guess 1, the count 100: 100 times too low']],
+            ['generated', ['', '40', ''], [, 'your guess 40, the count 100: 2.5 times too low']],
+            ['generated', ['', '333', ''], [, 'your guess 333, the count 100: 3.3 times too high']],
+            ['generated', ['', '2147483647', ''], [, 'your guess 2147483647, the count 100: 21000000 times too high']],
+            ['ascending', ['0', '', ''], ['your guess 0, the count 0: exact']],
+            ['ascending', ['7', '', ''], ['your guess 7, the count 0: too high: the count is 0']],
+        ];
+        for (const [i, [order, guesses, lines]] of cases.entries()) {
+            if (i > 0) {
+                await tab.evaluate((order) => {
+                    const select = document.getElementById('order');
+                    select.value = order;
+                    select.dispatchEvent(new Event('change'));
+                }, order);
+                await guessing(tab);
+            }
+            await guessed(tab, guesses);
+            await tab.waitFor(() => document.querySelectorAll('#guess-results li').length);
+            const results = await tab.evaluate(
+                () => [...document.querySelectorAll('#guess-results li')].map((li) => li.textContent));
+            lines.forEach(
+                (line, sort) => assert.equal(results[sort], `${['Insertion', 'Merge', 'Quick'][sort]} sort: ${line}.`));
+            if (i === 0) {
+                // Revealed: the report, the chart, the reasons and the view, at the link's step, the focus on Play.
+                await settled(tab);
+                assert.equal(await text(tab, 'session'), terminal(['22', '1', 'n']));
+                assert.match(
+                    await text(tab, 'status'),
+                    new RegExp(
+                        `^Ran 22 values, seed 1: insertion sort ${report[0]}, ` +
+                        `merge sort 100, quick sort ${
+                            report[2]}\\. Your guesses against the counts for the 22 values of this ` +
+                        `run, as generated: Insertion sort: no guess; `));
+                assert.match(await text(tab, 'watch-step'), /^Step 5 of \d+$/);
+                assert.equal(await tab.evaluate(() => document.activeElement.id), 'watch-play');
+                assert.equal(await tab.evaluate(() => document.getElementById('why-list').children.length), 3);
+                await tab.waitFor(() => location.search === '?count=22&seed=1&list=n&order=generated&step=5');
+                assert.equal(await tab.evaluate(() => document.getElementById('guess-first').checked), true);
+            }
+        }
+        await tab.done();
+    });
+
+test('guess first, then "Just watch" by keyboard alone: everything released, nothing compared', async () => {
+    const tab = await browser.open(page + '?count=30&seed=5&list=y&guess=1');
+    await guessing(tab);
+    await tab.evaluate(() => document.getElementById('guess-insertion').focus());
+    await tab.keys(['1', '2', 'Tab', 'Tab', 'Tab', 'Tab', 'Enter']);
+    await settled(tab);
+    assert.equal(await text(tab, 'session'), terminal(['30', '5', 'y']));
+    assert.equal(await tab.evaluate(() => document.getElementById('guess').hidden), true);
+    assert.match(
+        await text(tab, 'status'), /^Ran 30 values, seed 5: insertion sort \d+, merge sort \d+, quick sort \d+\.$/);
+    assert.equal(await tab.evaluate(() => document.activeElement.id), 'watch-play');
+    assert.match(await text(tab, 'watch-step'), /^Step 0 of \d+$/);
+    await tab.waitFor(() => location.search === '?count=30&seed=5&list=y&order=generated');
+    // Space there plays; the keys work as for any run.
+    await tab.keys([' ']);
+    await tab.waitFor(() => document.getElementById('watch-play').textContent === 'Pause');
+    await tab.keys([' ']);
+    // And Show me by keyboard: Enter in a field.
+    await tab.evaluate(() => document.querySelector('#answers button').click());
+    await guessing(tab);
+    await tab.evaluate(() => document.getElementById('guess-merge').focus());
+    await tab.keys(['1', '4', '8', 'Enter']);
+    await tab.waitFor(() => document.querySelectorAll('#guess-results li').length);
+    assert.equal(
+        await tab.evaluate(() => document.querySelectorAll('#guess-results li')[1].textContent),
+        'Merge sort: your guess 148, the count 148: exact.');
+    assert.equal(await tab.evaluate(() => document.activeElement.id), 'watch-play');
+    await tab.done();
+});
