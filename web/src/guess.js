@@ -6,6 +6,7 @@ const highest = 2147483647;
 const rule = `Please type a whole number from 0 to ${highest}.`;
 
 let asked = null;  // {program, end(outcome)}: the guess under way
+let run = '';      // the run's values, in words
 
 // N times, written to two significant figures.
 const figures = (ratio) => String(Number(ratio.toPrecision(2)));
@@ -81,6 +82,7 @@ export function ask(program, described)
         field(sort).value = '';
         judged(field(sort), '');
     });
+    run = described;
     element('guess-question').textContent = `How many operations will each sort make on ${described}? The ` +
         'counts are held back until you guess them. A blank field is no guess.';
     element('guesses').hidden = false;
@@ -112,6 +114,7 @@ export function reveal(sorts, guesses, counts)
         (sort, i) => guesses[i] === null ?
             `${sort.title}: no guess; the count is ${counts[i]}.` :
             `${sort.title}: your guess ${guesses[i]}, the count ${counts[i]}: ${farOff(guesses[i], counts[i])}.`);
+    element('guess-question').textContent = `Your guesses against the counts for ${run}:`;
     element('guesses').hidden = true;
     element('guess-results')
         .replaceChildren(...lines.map((line) => Object.assign(document.createElement('li'), {textContent: line})));
