@@ -75,8 +75,8 @@ let runs = 0;
 // The step a link opens the view at, for its own run alone.
 let linkStep = linked('step');
 
-// Runs the program on the form's answers, then fills the chart; a failure of
-// either is said in the status region, and the session stays shown.
+// Runs the program on the form's answers; a failure is said in the status
+// region, and the last session stays shown.
 function run()
 {
     let part = 'Starting the program';
@@ -92,77 +92,105 @@ function run()
                 return;
             }
             const answers = {count: count.value, seed: seed.value, list: list.checked ? 'y' : 'n', order: order.value};
-            const held = guessFirst.checked;
-            const {text, counts} = tools.session(`${answers.count}\n${answers.seed}\n${answers.list}\n`);
-            showSession(text, held);
-            const [n, seedValue] = [answers.count, answers.seed].map((answer) => parseInt(answer, 10));
-            const ran = `Ran ${n} values, seed ${seedValue}: ` +
-                tools.sorts.map((sort, i) => `${sort.name} sort ${counts[i]}`).join(', ') + '.';
-            const values = answers.order === 'generated' ? `the ${n} values of this run, as generated` :
-                                                           `the ${n} values of this run, in ${answers.order} order`;
-            // The run's status, and a failure after it.
-            let told =
-                held ? `Ran ${n} values, seed ${seedValue}: the counts are held back until you guess them.` : ran;
-            said.textContent = told;
-            const fail = (what, error) => (said.textContent = `${told} ${failed(what, error)}`);
-            const runNumber = ++runs;
-            const guessed = held ? guess.ask(tools, values) : null;
-            if (!held) {
-                guess.putAway();
-            }
-            reasons.hide();
-            // What a guess holds back, once it is over: the report, the guesses against the counts, the chart and
-            // the reasons. The address drops the guess.
-            const release = (outcome) => {
-                if (outcome === null || runNumber !== runs) {
-                    return;
-                }
-                showSession(text);
-                element('session').classList.add('whole');
-                rememberRun(answers);
-                const why = tools.explain(n, seedValue, answers.order);
-                told = ran;
-                if (outcome.guesses) {
-                    told += ` Your guesses against the counts for ${values}: ${
-                        guess.reveal(tools.sorts, outcome.guesses, why.counts)}`;
-                } else {
-                    guess.putAway();
-                }
-                said.textContent = told;
-                reasons.show(tools.sorts, why, answers.order);
-                chart.show(n, seedValue, answers.order, tools).catch((error) => fail('The chart', error));
-            };
-            if (held) {
-                chart.hold();
-            } else {
-                chart.show(n, seedValue, answers.order, tools).catch((error) => fail('The chart', error));
-            }
-            // The view once the report is on the screen, as the chart: it runs the three sorts.
-            // The address and the rest of the session too: the report need not wait for them.
-            painted()
-                .then(() => {
-                    if (runNumber !== runs) {
-                        return;
-                    }
-                    element('session').classList.add('whole');
-                    rememberRun(held ? {...answers, guess: '1', ...(asked === null ? {} : {step: asked})} : answers);
-                    const viewing = view.start(tools, n, seedValue, answers.order, asked, guessed);
-                    if (held) {
-                        guessed.then(release).catch((error) => fail('The reveal', error));
-                    } else {
-                        // The reasons in a task of their own: they run the sorts again.
-                        yielded()
-                            .then(
-                                () => runNumber === runs &&
-                                    reasons.show(
-                                        tools.sorts, tools.explain(n, seedValue, answers.order), answers.order))
-                            .catch((error) => fail('The reasons', error));
-                    }
-                    return viewing;
-                })
-                .catch((error) => fail('The view', error));
+            present(tools, answers, asked, guessFirst.checked);
         })
         .catch((error) => (said.textContent = failed(part, error)));
+}
+
+// The run's line in the status region, and a failure after it.
+function tell(shown, line)
+{
+    shown.told = line;
+    said.textContent = line;
+}
+const fail = (shown, what, error) => (said.textContent = `${shown.told} ${failed(what, error)}`);
+
+// One run on the program: its session, then its chart, its view and why its
+// counts are what they are; with held, every count is held back until the
+// learner has guessed them, or chosen to watch.
+function present(tools, answers, asked, held)
+{
+    const {text, counts} = tools.session(`${answers.count}\n${answers.seed}\n${answers.list}\n`);
+    showSession(text, held);
+    const [n, seedValue] = [answers.count, answers.seed].map((answer) => parseInt(answer, 10));
+    const shown = {
+        tools,
+        answers,
+        text,
+        n,
+        seedValue,
+        number: ++runs,
+        ran: `Ran ${n} values, seed ${seedValue}: ` +
+            tools.sorts.map((sort, i) => `${sort.name} sort ${counts[i]}`).join(', ') + '.',
+        values: `the ${n} values of this run, ` +
+            (answers.order === 'generated' ? 'as generated' : `in ${answers.order} order`),
+    };
+    tell(
+        shown, held ? `Ran ${n} values, seed ${seedValue}: the counts are held back until you guess them.` : shown.ran);
+    const guessed = held ? guess.ask(tools, shown.values) : null;
+    reasons.hide();
+    if (held) {
+        chart.hold();
+    } else {
+        guess.putAway();
+        chart.show(n, seedValue, answers.order, tools).catch((error) => fail(shown, 'The chart', error));
+    }
+    // The view once the report is on the screen, as the chart: it runs the three sorts.
+    // The address and the rest of the session too: the report need not wait for them.
+    painted()
+        .then(() => {
+            if (shown.number !== runs) {
+                return;
+            }
+            element('session').classList.add('whole');
+            rememberRun(held ? {...answers, guess: '1', ...(asked === null ? {} : {step: asked})} : answers);
+            const viewing = view.start(tools, n, seedValue, answers.order, asked, guessed);
+            if (held) {
+                guessed.then((outcome) => release(shown, outcome)).catch((error) => fail(shown, 'The reveal', error));
+            } else {
+                // In a task of their own: they run the sorts again.
+                yielded().then(() => explain(shown)).catch((error) => fail(shown, 'The reasons', error));
+            }
+            return viewing;
+        })
+        .catch((error) => fail(shown, 'The view', error));
+}
+
+// Why the run's counts are what they are, unless a later run took over; returns the program's numbers for it.
+function explain(shown)
+{
+    if (shown.number !== runs) {
+        return null;
+    }
+    const {tools, n, seedValue, answers} = shown;
+    const why = tools.explain(n, seedValue, answers.order);
+    reasons.show(tools.sorts, why, answers.order);
+    return why;
+}
+
+// What a guess held back, once the learner has ended it (outcome, from
+// guess.ask): the report, the guesses against the counts, the reasons and the
+// chart. The address drops the guess; the view opens by itself.
+function release(shown, outcome)
+{
+    if (outcome === null || shown.number !== runs) {
+        return;
+    }
+    const {tools, n, seedValue, answers} = shown;
+    showSession(shown.text);
+    element('session').classList.add('whole');
+    rememberRun(answers);
+    const why = explain(shown);
+    if (outcome.guesses) {
+        tell(
+            shown,
+            `${shown.ran} Your guesses against the counts for ${shown.values}: ${
+                guess.reveal(tools.sorts, outcome.guesses, why.counts)}`);
+    } else {
+        guess.putAway();
+        tell(shown, shown.ran);
+    }
+    chart.show(n, seedValue, answers.order, tools).catch((error) => fail(shown, 'The chart', error));
 }
 
 form.addEventListener('submit', (submitted) => {

@@ -542,7 +542,10 @@ test('guess first, then "Just watch" by keyboard alone: everything released, not
     await tab.keys(['1', '2', 'Tab', 'Tab', 'Tab', 'Tab', 'Enter']);
     await settled(tab);
     assert.equal(await text(tab, 'session'), terminal(['30', '5', 'y']));
-    assert.equal(await tab.evaluate(() => document.getElementById('guess').hidden), true);
+    assert.deepEqual(
+        await tab.evaluate(
+            () => [document.getElementById('guess').hidden, document.getElementById('why-list').children.length]),
+        [true, 3]);
     assert.match(
         await text(tab, 'status'), /^Ran 30 values, seed 5: insertion sort \d+, merge sort \d+, quick sort \d+\.$/);
     assert.equal(await tab.evaluate(() => document.activeElement.id), 'watch-play');
@@ -562,5 +565,16 @@ test('guess first, then "Just watch" by keyboard alone: everything released, not
         await tab.evaluate(() => document.querySelectorAll('#guess-results li')[1].textContent),
         'Merge sort: your guess 148, the count 148: exact.');
     assert.equal(await tab.evaluate(() => document.activeElement.id), 'watch-play');
+    // A guess given up for a run without one: its view never opens, and the focus stays in the form.
+    await tab.evaluate(() => document.querySelector('#answers button').click());
+    await guessing(tab);
+    await tab.evaluate(() => document.getElementById('guess-first').focus());
+    await tab.keys([' ', 'Enter']);
+    await settled(tab);
+    await tab.waitFor(() => /^Step 0 of \d+$/.test(document.getElementById('watch-step').textContent));
+    await sleep(300);
+    assert.deepEqual(
+        await tab.evaluate(() => [document.activeElement.id, document.getElementById('guess').hidden]),
+        ['guess-first', true]);
     await tab.done();
 });

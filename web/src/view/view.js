@@ -32,7 +32,8 @@ export function stepOf(text, last)
 // step asked, a step's text from the address, or at step 0. Paused. Each
 // sort is made ready in a task of its own; a later start stops an earlier one.
 // With held, a promise, every count is held back until it settles: the view
-// shows step 0 and nothing moves; then it opens, with the focus on Play.
+// shows step 0 and nothing moves; then it opens, with the focus on Play, or
+// with null, for a run given up, it stays so.
 export async function start(program, n, seedValue, orderName, asked, held = null)
 {
     if (!tools) {
@@ -66,8 +67,7 @@ export async function start(program, n, seedValue, orderName, asked, held = null
     element('watch').hidden = false;
     if (held !== null) {
         hold(race);
-        await held;
-        if (started !== starts) {
+        if ((await held) === null || started !== starts) {
             return;
         }
         controls(true);
