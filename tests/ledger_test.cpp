@@ -145,7 +145,7 @@ TEST_P(Explained, EachOperationBelongsToTheMergeOrPartitionOfTheReferenceSort)
     for (std::size_t k = 0; k < partitions.size(); k += static_cast<std::size_t>(partitions[k].length)) {
         ++count;
     }
-    EXPECT_EQ(reasons.partitions, count);
+    EXPECT_EQ(std::pair(reasons.partitions, reasons.examined), std::pair(count, static_cast<int>(partitions.size())));
     EXPECT_EQ(reasons.repeats, std::set<int>(input.begin(), input.end()).size() < input.size());
     if (n >= 2) {
         EXPECT_EQ(reasons.first_less, std::count_if(input.begin(), input.end(), [&](int x) { return x < input[0]; }));

@@ -72,7 +72,7 @@ Reasons reasons_for(const std::vector<int>& values)
 
     std::vector<int> copy = values;
     Census census{{1}, 0, reasons};
-    quick_sort(copy.data(), 0, static_cast<int>(n) - 1, census);
+    reasons.examined = quick_sort(copy.data(), 0, static_cast<int>(n) - 1, census);
     reasons.repeats = std::adjacent_find(copy.begin(), copy.end()) != copy.end();
     return reasons;
 }

@@ -21,6 +21,7 @@ struct Reasons {
     int levels = 0;                         // merge_levels(n)
     long long power = 1;                    // 2^levels
     long long writes = 0;                   // merge_writes(n)
+    int examined = 0;                       // the quick sort's count: the sum of its partitions' lengths
     int partitions = 0;                     // the quick sort's partitions of the input
     int deepest = 0;                        // the deepest of them, 1 for the whole range; 0 with none
     int first_less = 0, first_greater = 0;  // the values its first partition leaves below and above the pivot

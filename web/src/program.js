@@ -111,8 +111,8 @@ function connect(module)
         refusal: (question, text) => answer(call(module._refusal, text, question)),
         // The whole number a guess at a count holds, from 0 to 2147483647, by the program's rule; -1 if none.
         guess: (text) => call(module._guess_of, text),
-        // Why the counts for n values from seed in the order named are what they are: the counts, those of the
-        // generated order, and the numbers that explain them.
+        // Why the counts for n values from seed in the order named are what they are: the counts, the quick
+        // sort's for the generated order, and the numbers that explain them.
         explain: (n, seed, order) => JSON.parse(answer(module._explain(n, seed, orderOf(order)))),
         // The counts of the sorts for n values from seed in the order named.
         counts: (n, seed, order) => numbers(module._counts(n, seed, orderOf(order)), about.sorts.length),

@@ -31,7 +31,7 @@ const sentences = {
                                `For ${why.n} distinct values that gives n(n+1)/2 \u2212 1 = ${why.descending}.`);
         }
         if (orderName === 'ascending') {
-            const generated = why.generated[2];
+            const generated = why.generatedQuick;
             const above = count - generated;
             return `${base} On ascending values the first pivot is the smallest value, so the first partition ` +
                 `leaves ${why.firstGreater} of the ${why.n} values to sort above it and ${why.firstLess} below. ` +
