@@ -152,25 +152,13 @@ const NumberQuestion& question_of(Question question)
     return question == Question::count ? count_question : seed_question;
 }
 
-template <class In, class Out>
-int run(In& in, Out& out, Out& err, Report* report = nullptr)
+// The run once its values are in: the three copies sorted, the values listed
+// before and after when listing, then the report, to out unflushed.
+template <class Out>
+void sort_and_report(std::vector<int>& insertion_copy, std::vector<int>& merge_copy, std::vector<int>& quick_copy,
+                     bool listing, Out& out, Report* report)
 {
-    int count = 0;
-    int seed = 0;
-    char answer = 0;
-    if (!ask_number(in, out, err, count_question, count) || !ask_number(in, out, err, seed_question, seed) ||
-        !ask_choice(in, out, err, answer)) {
-        return 1;
-    }
-    const bool listing = answer == 'y';
-
-    std::srand(static_cast<unsigned>(seed));
-    const auto length = static_cast<std::size_t>(count);
-    std::vector<int> insertion_copy(length);
-    std::vector<int> merge_copy(length);
-    std::vector<int> quick_copy(length);
-    fill_arrays(insertion_copy.data(), merge_copy.data(), quick_copy.data(), count);
-
+    const int count = static_cast<int>(insertion_copy.size());
     if (listing) {
         out << "Unsorted array: \n";
         print(insertion_copy.data(), count, out);
@@ -192,6 +180,25 @@ int run(In& in, Out& out, Out& err, Report* report = nullptr)
     if (report != nullptr) {
         *report = {insertion_count, merge_count, quick_count};
     }
+}
+
+template <class In, class Out>
+int run(In& in, Out& out, Out& err, Report* report = nullptr)
+{
+    int count = 0;
+    int seed = 0;
+    char answer = 0;
+    if (!ask_number(in, out, err, count_question, count) || !ask_number(in, out, err, seed_question, seed) ||
+        !ask_choice(in, out, err, answer)) {
+        return 1;
+    }
+    std::srand(static_cast<unsigned>(seed));
+    const auto length = static_cast<std::size_t>(count);
+    std::vector<int> insertion_copy(length);
+    std::vector<int> merge_copy(length);
+    std::vector<int> quick_copy(length);
+    fill_arrays(insertion_copy.data(), merge_copy.data(), quick_copy.data(), count);
+    sort_and_report(insertion_copy, merge_copy, quick_copy, answer == 'y', out, report);
 
     // Only the prompts are flushed as they are written: the rest goes out in
     // as few writes as the output buffer allows.
@@ -222,3 +229,11 @@ bool accepts_whole(const std::string& answer, long long lowest, long long highes
 int run_comparison(std::istream& in, std::ostream& out, std::ostream& err) { return run(in, out, err); }
 
 int run_comparison(TextIn& in, TextOut& out, TextOut& err, Report* report) { return run(in, out, err, report); }
+
+void compare(const std::vector<int>& values, bool listing, TextOut& out, Report* report)
+{
+    std::vector<int> insertion_copy = values;
+    std::vector<int> merge_copy = values;
+    std::vector<int> quick_copy = values;
+    sort_and_report(insertion_copy, merge_copy, quick_copy, listing, out, report);
+}

@@ -3,6 +3,7 @@
 
 #include <iosfwd>
 #include <string>
+#include <vector>
 
 class TextIn;
 class TextOut;
@@ -26,6 +27,12 @@ struct Report {
 // dialogue, without the standard streams. The report's counts go to report
 // too, when it is given.
 int run_comparison(TextIn& in, TextOut& out, TextOut& err, Report* report = nullptr);
+
+// What a run writes once its values are in, for values of the caller's own:
+// a copy of values sorted by each sort, the values before and after when
+// listing, and the report, in the run's words and formats; the counts go to
+// report too, when it is given.
+void compare(const std::vector<int>& values, bool listing, TextOut& out, Report* report = nullptr);
 
 // The two questions answered with a whole number.
 enum class Question { count, seed };

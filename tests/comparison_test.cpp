@@ -1,4 +1,5 @@
 #include "run_check.hpp"
+#include "values.hpp"
 
 #include <gtest/gtest.h>
 
@@ -114,6 +115,93 @@ TEST(Dialogue, AnAnswerAloneIsTakenByTheDialoguesRule)
     }
     EXPECT_EQ(rule_of(Question::count) + std::string("\n") + rule_of(Question::seed) + "\n",
               "Please type a whole number from 0 to 5000.\n" + seed_rule);
+}
+
+// The learner's own values: any mix of blanks and commas between them, each
+// taken by the seed's rule; the first refused word named by its place.
+TEST(OwnValues, TextIsTakenOrRefusedByItsFirstFault)
+{
+    const std::string range = ", is not a whole number from -2147483648 to 2147483647";
+    const struct {
+        std::string text;
+        std::vector<int> values;  // when taken
+        std::string refusal;
+    } cases[] = {
+        {"3,1,2", {3, 1, 2}, ""},
+        {" \t+7,,\r\n-0\v\f007 ,-2147483648 2147483647 7\n", {7, 0, 7, -2147483648, 2147483647, 7}, ""},
+        {"", {}, "there are no values: type whole numbers, up to 5000, between blanks, new lines or commas"},
+        {" ,\n,\t", {}, "there are no values: type whole numbers, up to 5000, between blanks, new lines or commas"},
+        {"x", {}, "the 1st value, \"x\"" + range},
+        {"1 2 x", {}, "the 3rd value, \"x\"" + range},
+        {"1,2,3,4,5,6,7,8,9,10,2147483648", {}, "the 11th value, \"2147483648\"" + range},
+        {"1 1 1 1 1 1 1 1 1 1 1 - 1", {}, "the 12th value, \"-\"" + range},
+        {"1 1 1 1 1 1 1 1 1 1 1 1 1.5", {}, "the 13th value, \"1.5\"" + range},
+        {"1 2 3 4 5 6 7 8 9 0 1 2 3 4 5 6 7 8 9 0 -2147483649", {}, "the 21st value, \"-2147483649\"" + range},
+        {"1 2 3 4 5 6 7 8 9 0 1 2 3 4 5 6 7 8 9 0 1 \x01\x7f\xc3\xa9", {}, "the 22nd value, \"??\xc3\xa9\"" + range},
+        {"1 2 3 4 5 6 7 8 9 0 1 2 3 4 5 6 7 8 9 0 1 2 3e", {}, "the 23rd value, \"3e\"" + range},
+        {std::string(100, '1') + "x 1",
+         {},
+         "the 1st value, \"11111111111111111111\" (its first 20 characters)" + range},
+        {"\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9"
+         "\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9",
+         {},
+         "the 1st value, \"\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9"
+         "\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\"" +
+             range},
+    };
+    for (const auto& given : cases) {
+        std::vector<int> values{-5};
+        EXPECT_EQ(read_values(given.text, values), given.refusal) << given.text;
+        EXPECT_EQ(values, given.refusal.empty() ? given.values : std::vector<int>{-5}) << given.text;
+    }
+}
+
+TEST(OwnValues, AtMostMaxAreTaken)
+{
+    std::string text;
+    for (int i = 0; i < MAX; ++i) {
+        text += std::to_string(MAX - i) + (i % 3 == 0 ? "\n" : ",");
+    }
+    std::vector<int> values;
+    EXPECT_EQ(read_values(text, values), "");
+    ASSERT_EQ(values.size(), std::size_t{MAX});
+    EXPECT_EQ(values.front(), MAX);
+    EXPECT_EQ(values.back(), 1);
+    EXPECT_EQ(read_values(text + "0", values), "5001 values: at most 5000");
+    EXPECT_EQ(read_values(text + "1 x", values),
+              "the 5002nd value, \"x\", is not a whole number from -2147483648 to 2147483647");
+    EXPECT_EQ(values.size(), std::size_t{MAX});
+    EXPECT_EQ(read_values(joined(values), values), "");
+    EXPECT_EQ(joined({3, -1, 2147483647, -2147483648, 0}), "3,-1,2147483647,-2147483648,0");
+    EXPECT_EQ(joined({}), "");
+}
+
+// The run on values of the learner's own writes what a generated run writes after its answers.
+TEST(OwnValues, TheRunIsTheProgramsOwn)
+{
+    TextOut listed;
+    Report report;
+    compare({3, 1, 2}, true, listed, &report);
+    EXPECT_EQ(listed.str(),
+              "Unsorted array: \n3 1 2 \n\n\nSorted array: \n1 2 3 \n\n\n"
+              "Insertion Sort count: 2\nMerge Sort count: 5\nQuick Sort count: 5\n");
+    EXPECT_EQ(std::tuple(report.insertion, report.merge, report.quick), std::tuple(2, 5, 5));
+
+    TextOut session;
+    TextIn answers("6\n-9\ny\n", &session);
+    ASSERT_EQ(run_comparison(answers, session, session), 0);
+    const std::string& text = session.str();
+    const std::string heading = "Unsorted array: \n";
+    const std::size_t start = text.find(heading) + heading.size();
+    std::vector<int> generated;
+    ASSERT_EQ(read_values(text.substr(start, text.find('\n', start) - start), generated), "");
+    TextOut again;
+    compare(generated, true, again);
+    EXPECT_EQ(text.substr(start - heading.size()), again.str());
+
+    TextOut extremes;
+    compare({2147483647, -2147483648, 0, -2147483648}, false, extremes, &report);
+    EXPECT_EQ(extremes.str(), "Insertion Sort count: 4\nMerge Sort count: 8\nQuick Sort count: 7\n");
 }
 
 // Gives "50", then fails like a broken device: the answer is not taken. Output

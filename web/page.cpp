@@ -1,8 +1,8 @@
 // What the page calls: one run of the program on the answers from its form,
-// the check of one answer, the counts behind its chart, and the three sorts
-// step by step for its view of them; and, once, what the page needs to know
-// of the program: its limit, its sorts, the orders of values and where the
-// view's fields lie in memory (about).
+// or on the learner's own values, the check of one answer, the counts behind
+// its chart, and the three sorts step by step for its view of them; and,
+// once, what the page needs to know of the program: its limit, its sorts, the
+// arrangements of values and where the view's fields lie in memory (about).
 #include "comparison.hpp"
 #include "reasons.hpp"
 #include "sorting.hpp"
@@ -25,7 +25,9 @@ namespace {
 
 Question question_of(int question) { return question == 0 ? Question::count : Question::seed; }
 
-// The orders the page can give the generated values, by the index the page passes.
+// The arrangements the page can give the values, by the index the page
+// passes: the generated order, three orders of the same values, and the
+// generated values each replaced by one of ten.
 struct Order {
     const char* name;
     const char* label;
@@ -37,15 +39,36 @@ const Order orders[] = {
     {"ascending", "the same values, ascending", [](std::vector<int>& v) { std::sort(v.begin(), v.end()); }},
     {"descending", "the same values, descending",
      [](std::vector<int>& v) { std::sort(v.begin(), v.end(), std::greater<>()); }},
+    {"nearly-ascending", "the same values, nearly ascending",
+     [](std::vector<int>& v) {
+         std::sort(v.begin(), v.end());
+         for (std::size_t i = 0; i + 1 < v.size(); i += 10) {
+             std::swap(v[i], v[i + 1]);
+         }
+     }},
+    {"few-distinct", "ten distinct values",
+     [](std::vector<int>& v) {
+         for (int& value : v) {
+             value = value % 10 + 1;
+         }
+     }},
 };
 
-// count values (at most MAX) from seed as the program generates them, in the order at index order.
-std::vector<int> values_of(int count, int seed, int order)
+// The learner's values, as read_values last took them.
+std::vector<int> own;
+
+// The values of a run in the arrangement at index order: with own, the
+// learner's; otherwise count values (at most MAX) from seed as the program
+// generates them.
+std::vector<int> values_of(int count, int seed, int order, bool own_values = false)
 {
-    std::vector<int> values(static_cast<std::size_t>(std::clamp(count, 0, MAX)));
-    std::vector<int> unused(values.size());
-    std::srand(static_cast<unsigned>(seed));
-    fill_arrays(values.data(), unused.data(), unused.data(), static_cast<int>(values.size()));
+    std::vector<int> values = own;
+    if (!own_values) {
+        values.assign(static_cast<std::size_t>(std::clamp(count, 0, MAX)), 0);
+        std::vector<int> unused(values.size());
+        std::srand(static_cast<unsigned>(seed));
+        fill_arrays(values.data(), unused.data(), unused.data(), static_cast<int>(values.size()));
+    }
     orders[std::clamp<std::size_t>(static_cast<std::size_t>(order), 0, std::size(orders) - 1)].arrange(values);
     return values;
 }
@@ -189,6 +212,36 @@ EMSCRIPTEN_KEEPALIVE const char* run_session(const char* answers, int length)
     return session.str().c_str();
 }
 
+// Takes the length bytes of text as the learner's values (read_values): ""
+// once taken, or why they are refused, the values taken before kept. Valid
+// until the next call.
+EMSCRIPTEN_KEEPALIVE const char* take_values(const char* text, int length)
+{
+    static std::string refused;
+    refused = read_values(std::string(text, static_cast<std::size_t>(length)), own);
+    return refused.c_str();
+}
+
+// The learner's values, as taken: their text for a link, each followed by a
+// comma but the last. Valid until the next call.
+EMSCRIPTEN_KEEPALIVE const char* taken_values()
+{
+    static std::string text;
+    text = joined(own);
+    return text.c_str();
+}
+
+// The run on the learner's values as the program writes it once its answers
+// are in: with listing non-zero, the values before and after; then the
+// report. Valid until the next call; report() then gives its counts.
+EMSCRIPTEN_KEEPALIVE const char* run_values(int listing)
+{
+    static TextOut session;
+    session = TextOut();
+    compare(own, listing != 0, session, &last_report);
+    return session.str().c_str();
+}
+
 // The last session's report: how many counts it has, then its insertion,
 // merge and quick counts; -1 each where it made no report.
 EMSCRIPTEN_KEEPALIVE const int* report()
@@ -233,16 +286,16 @@ EMSCRIPTEN_KEEPALIVE int guess_of(const char* answer, int length)
     return accepts_whole(std::string(answer, static_cast<std::size_t>(length)), 0, INT32_MAX, value) ? value : -1;
 }
 
-// Why the counts for count values from seed in the order at index order are
-// what they are, as JSON: the counts, in the page's order, and the quick
-// sort's for the generated order; then the numbers that explain them
+// Why the counts for the values of a run (values_of) are what they are, as
+// JSON: the counts, in the page's order, and the quick sort's for the values
+// as generated or typed; how many pairs nearly-ascending exchanges; then the numbers that explain them
 // (reasons.hpp). The quick sort's count is the census's, so that each sort
 // runs once. Valid until the next call.
-EMSCRIPTEN_KEEPALIVE const char* explain(int count, int seed, int order)
+EMSCRIPTEN_KEEPALIVE const char* explain(int count, int seed, int order, int own_values)
 {
     static Json json;
     json = Json();
-    const std::vector<int> values = values_of(count, seed, order);
+    const std::vector<int> values = values_of(count, seed, order, own_values != 0);
     const Reasons reasons = reasons_for(values);
     const int n = static_cast<int>(values.size());
     const auto count_of = [&](const Sort& sort, std::vector<int> copy) { return sort.plain(copy.data(), n); };
@@ -250,26 +303,27 @@ EMSCRIPTEN_KEEPALIVE const char* explain(int count, int seed, int order)
     const int merge = count_of(sorts[1], values);
     int generated = reasons.examined;
     if (order != 0) {
-        generated = count_of(sorts[2], values_of(count, seed, 0));
+        generated = count_of(sorts[2], values_of(count, seed, 0, own_values != 0));
     }
     json << "{\"n\":" << n << ",\"counts\":[" << insertion << "," << merge << "," << reasons.examined
-         << "],\"generatedQuick\":" << generated << ",\"pairs\":" << reasons.pairs << ",\"average\":\""
-         << reasons.average_tenths / 10 << "." << reasons.average_tenths % 10 << "\",\"levels\":" << reasons.levels
-         << ",\"power\":" << reasons.power << ",\"writes\":" << reasons.writes
-         << ",\"partitions\":" << reasons.partitions << ",\"deepest\":" << reasons.deepest
-         << ",\"firstLess\":" << reasons.first_less << ",\"firstGreater\":" << reasons.first_greater
-         << ",\"descending\":" << reasons.descending << ",\"repeats\":" << reasons.repeats << "}";
+         << "],\"generatedQuick\":" << generated << ",\"exchangedPairs\":" << (n < 2 ? 0 : (n - 2) / 10 + 1)
+         << ",\"pairs\":" << reasons.pairs << ",\"average\":\"" << reasons.average_tenths / 10 << "."
+         << reasons.average_tenths % 10 << "\",\"levels\":" << reasons.levels << ",\"power\":" << reasons.power
+         << ",\"writes\":" << reasons.writes << ",\"partitions\":" << reasons.partitions
+         << ",\"deepest\":" << reasons.deepest << ",\"firstLess\":" << reasons.first_less
+         << ",\"firstGreater\":" << reasons.first_greater << ",\"descending\":" << reasons.descending
+         << ",\"repeats\":" << reasons.repeats << "}";
     return json.text().c_str();
 }
 
-// The sort at index sort, of those values, made ready to be shown at any step,
+// The sort at index sort, of the values of a run (values_of), made ready to be shown at any step,
 // each window holding up to window steps; sort 0 starts anew, and the others
 // follow it in turn, each in a task of its own. Returns what the view draws of it.
-EMSCRIPTEN_KEEPALIVE const Shown* watch(int count, int seed, int order, int window, int sort)
+EMSCRIPTEN_KEEPALIVE const Shown* watch(int count, int seed, int order, int own_values, int window, int sort)
 {
     static std::vector<int> values;
     if (sort == 0) {
-        values = values_of(count, seed, order);
+        values = values_of(count, seed, order, own_values != 0);
         tracks.clear();
     }
     tracks.emplace_back(sort_at(sort), values, window);
