@@ -7,12 +7,15 @@ const asked = new URLSearchParams(location.search);
 export const linked = (answer) => asked.get(answer);
 
 let timer = 0;
+let linkable = true;
 
-// The answers of the run shown, the step dropped: the run's view has not moved yet.
+// The answers of the run shown, the step dropped: the run's view has not moved
+// yet. null for a run no link can hold: the address is then the page alone.
 export function rememberRun(run)
 {
     clearTimeout(timer);
-    write(new URLSearchParams(run));
+    linkable = run !== null;
+    write(new URLSearchParams(run ?? {}));
 }
 
 // The step shown, once it has stayed for 300 ms: WebKit throws after 100
@@ -20,6 +23,9 @@ export function rememberRun(run)
 export function rememberStep(step)
 {
     clearTimeout(timer);
+    if (!linkable) {
+        return;
+    }
     timer = setTimeout(() => {
         const search = new URLSearchParams(location.search);
         search.set('step', step);
@@ -30,7 +36,9 @@ export function rememberStep(step)
 function write(search)
 {
     try {
-        history.replaceState(null, '', '?' + search);
+        // A list of values keeps its commas: a link to it reads as the values do.
+        const query = String(search).replaceAll('%2C', ',');
+        history.replaceState(null, '', query ? '?' + query : location.pathname);
     } catch {
         // The address is only a convenience.
     }

@@ -1,6 +1,7 @@
 // The chart of how the counts grow with the number of values, for the seed
 // and order of the last run, and its table of points. Reached through show;
 // the chart library fills the first time a chart is drawn.
+import {arranged, chosen} from './arranged.js';
 import {chartLibrary} from './chart-library.js';
 import {element, painted} from './dom.js';
 
@@ -82,9 +83,9 @@ async function fill(runNumber, n, seedValue, orderName, program)
             return;
         }
     }
-    element('progress-text').textContent =
-        `done: ${points.length} sizes, values ${generated ? 'as generated' : 'in ' + orderName + ' order'}`;
-    element('chart-note').textContent = (n === 0 ? 'A run of 0 values has no point on the chart. ' : '') +
+    element('progress-text').textContent = `done: ${points.length} sizes, values ${arranged(orderName, false, true)}`;
+    element('chart-note').textContent = `${chosen[orderName]} ` +
+        (n === 0 ? 'A run of 0 values has no point on the chart. ' : '') +
         (zeros ? `${zeros} of the counts are 0, which a log scale cannot show: they are drawn on its floor, at 1.` :
                  '');
 }
@@ -154,12 +155,29 @@ function draw(Plot, program, n, generated)
 
 addEventListener('resize', () => chart?.setSize({width: element('chart').clientWidth, height: 320}));
 
-let fills = 0;  // each fill stops the one before
+let fills = 0;       // each fill stops the one before
+let charted = null;  // the generated run the chart is of, in words
+
+// Says what the chart is of when the run shown is not: own, of the learner's
+// values, which it never shows; or clears that.
+function kept(own)
+{
+    element('chart-kept').textContent = !own ? '' :
+        charted ? `Your own values are not on this chart, which is of generated values: it still shows the last ` +
+            `generated run, ${charted}.` :
+                  'Your own values are not on this chart, which is of generated values, and no generated run is ' +
+            `on it yet: choose Run for one.`;
+}
+
+// For a run of the learner's own values: the chart of the last generated run stays, and says so.
+export const keep = () => kept(true);
 
 // No chart while the counts are held back: the last one is stopped and cleared.
 export function hold()
 {
     ++fills;
+    charted = null;
+    kept(false);
     chart?.destroy();
     chart = null;
     element('points').tBodies[0].replaceChildren();
@@ -174,6 +192,8 @@ export function hold()
 export function show(n, seedValue, orderName, program)
 {
     const runNumber = ++fills;
+    charted = `${n} values, seed ${seedValue}, ${arranged(orderName, false, true)}`;
+    kept(false);
     return fill(runNumber, n, seedValue, orderName, program).catch((error) => {
         if (runNumber === fills) {
             element('progress-text').textContent = 'failed';

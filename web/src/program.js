@@ -95,7 +95,7 @@ function connect(module)
 
     return {
         // The largest number of values, the sorts in the program's order, each with its title, as "Insertion sort",
-        // and the orders of values, with their labels.
+        // and the arrangements of values (orders), with their labels.
         max: about.max,
         sorts: about.sorts.map((sort) => ({...sort, title: `${sort.name[0].toUpperCase()}${sort.name.slice(1)} sort`})),
         orders: about.orders,
@@ -111,13 +111,25 @@ function connect(module)
         refusal: (question, text) => answer(call(module._refusal, text, question)),
         // The whole number a guess at a count holds, from 0 to 2147483647, by the program's rule; -1 if none.
         guess: (text) => call(module._guess_of, text),
-        // Why the counts for n values from seed in the order named are what they are: the counts, the quick
-        // sort's for the generated order, and the numbers that explain them.
-        explain: (n, seed, order) => JSON.parse(answer(module._explain(n, seed, orderOf(order)))),
+        // The learner's values in text, taken: '' once taken, or why they are refused.
+        take: (text) => answer(call(module._take_values, text)),
+        // The values taken, as a link gives them: each followed by a comma but the last.
+        taken: () => answer(module._taken_values()),
+        // The program's run on the values taken, without its questions, listed or not, and its report's counts.
+        runTaken: (listing) => {
+            const text = answer(module._run_values(listing ? 1 : 0));
+            return {text, counts: numbers(module._report() + 4, about.sorts.length)};
+        },
+        // Why the counts for a run's values ({n, seed} generated, or {own: true}, those taken) in the arrangement
+        // named are what they are: the counts, the quick sort's for the values as generated or typed, the pairs
+        // nearly-ascending exchanges, and the numbers that explain them.
+        explain: (run, order) =>
+            JSON.parse(answer(module._explain(run.n, run.seed ?? 0, orderOf(order), run.own ? 1 : 0))),
         // The counts of the sorts for n values from seed in the order named.
         counts: (n, seed, order) => numbers(module._counts(n, seed, orderOf(order)), about.sorts.length),
         // The sorts made ready to be shown, the first anew, each in a call of its own.
-        watch: (n, seed, order, steps, sort) => state(module._watch(n, seed, orderOf(order), steps, sort)),
+        watch: (run, order, steps, sort) =>
+            state(module._watch(run.n, run.seed ?? 0, orderOf(order), run.own ? 1 : 0, steps, sort)),
         go: (sort, step) => state(module._watch_go(sort, step)),
         refill: (sort, first) => state(module._watch_refill(sort, first)),
         keepEnd: (sort, steps) => module._watch_keep_end(sort, steps),

@@ -59,7 +59,7 @@ export const marks = {
         pen.line(m.low, m.lessEnd, pen.rangeRow, '<');
         pen.line(m.lessEnd + 1, m.next - 1, pen.rangeRow, '=');
         pen.line(m.greaterStart, m.high, pen.rangeRow, '>');
-        const y = pen.barsHeight - m.pivot / pen.highest * pen.barsHeight;
+        const y = pen.y(m.pivot, 0, pen.barsHeight);
         context.strokeStyle = colour.line;
         context.lineWidth = ratio;
         context.setLineDash([6 * ratio, 4 * ratio]);

@@ -12,23 +12,28 @@ export const colour = {
 };
 
 export class Pen {
-    // n values up to highest on the canvas's context, ratio device pixels a CSS pixel.
-    constructor(context, ratio, width, n, highest)
+    // n values from least to greatest on the canvas's context, ratio device pixels a CSS pixel.
+    constructor(context, ratio, width, n, least, greatest)
     {
-        Object.assign(this, {context, ratio, width, n, highest});
+        Object.assign(this, {context, ratio, width, n, least, greatest});
         this.barsHeight = 100 * ratio;
         this.rangeRow = this.barsHeight + 22 * ratio;
         context.font = `${12 * ratio}px sans-serif`;
         context.textBaseline = 'top';
     }
     x(i) { return i * this.width / this.n; }
+    // The top of value's bar between upper and lower: the least value a step's height, the greatest the whole.
+    y(value, upper, lower)
+    {
+        return lower - (value - this.least + 1) / (this.greatest - this.least + 1) * (lower - upper);
+    }
     // Position i's bar, value high between upper and lower, filled, with a shape below it.
     mark(i, value, fill, shape, upper = 0, lower = this.barsHeight)
     {
         const {context, ratio} = this;
         const left = this.x(i);
         const w = Math.max(this.x(i + 1) - left, 2 * ratio);
-        const y = lower - value / this.highest * (lower - upper);
+        const y = this.y(value, upper, lower);
         context.fillStyle = fill;
         context.fillRect(left, y, w, Math.max(lower - y, 3 * ratio));
         glyph(context, shape, left + w / 2, lower + 2 * ratio, ratio, fill);
@@ -65,7 +70,7 @@ export class Pen {
                 context.fillStyle = last = f;
             }
             const left = Math.floor(i * width / n);
-            const y = Math.round(lower - values[i] / this.highest * (lower - upper));
+            const y = Math.round(this.y(values[i], upper, lower));
             if (thin) {
                 context.fillRect(left, y, ratio, ratio);
             } else {

@@ -15,7 +15,7 @@ export function draw(race, sort, state)
     }
     const context = canvas.getContext('2d');
     context.clearRect(0, 0, width, height);
-    const pen = new Pen(context, ratio, width, race.n, race.highest);
+    const pen = new Pen(context, ratio, width, race.n, race.least, race.greatest);
     pen.bars(state.values, 0, race.n, 0, pen.barsHeight);
     if (race.n > 0 && state.step > 0 && state.step < state.count) {
         marks[race.sorts[sort].name](pen, state);

@@ -3,6 +3,7 @@
 // steps come from the program's own sorts; the view draws them (picture.js),
 // says them (words.js) and keeps the clock (clock.js). Reached through start.
 import {rememberStep} from '../address.js';
+import {theValues} from '../arranged.js';
 import {element, yielded} from '../dom.js';
 
 import * as clock from './clock.js';
@@ -28,13 +29,14 @@ export function stepOf(text, last)
     return step >= 0 && step <= last ? Math.abs(step) : -1;
 }
 
-// The view for a run of n values from seed in the order named; it opens at
+// The view for a run ({n, seed} of generated values, or {n, own: true} of the
+// learner's) in the arrangement named; it opens at
 // step asked, a step's text from the address, or at step 0. Paused. Each
 // sort is made ready in a task of its own; a later start stops an earlier one.
 // With held, a promise, every count is held back until it settles: the view
 // shows step 0 and nothing moves; then it opens, with the focus on Play, or
 // with null, for a run given up, it stays so.
-export async function start(program, n, seedValue, orderName, asked, held = null)
+export async function start(program, run, orderName, asked, held = null)
 {
     if (!tools) {
         panels.make(program.sorts);
@@ -46,7 +48,7 @@ export async function start(program, n, seedValue, orderName, asked, held = null
     const started = ++starts;
     controls(held === null);
     // Each state's arrays are views of the program's memory, good until its next call: read at once.
-    let highest = 1;
+    let [least, greatest] = [0, 1];
     const counts = [];
     for (const sort of tools.sorts.keys()) {
         if (sort > 0) {
@@ -55,14 +57,17 @@ export async function start(program, n, seedValue, orderName, asked, held = null
                 return;
             }
         }
-        const state = tools.watch(n, seedValue, orderName, windowSteps, sort);
-        highest = sort === 0 ? state.values.reduce((a, b) => Math.max(a, b), 1) : highest;
+        const state = tools.watch(run, orderName, windowSteps, sort);
+        if (sort === 0 && run.n > 0) {
+            least = state.values.reduce((a, b) => Math.min(a, b));
+            greatest = state.values.reduce((a, b) => Math.max(a, b));
+        }
         counts.push(state.count);
     }
-    const race = {n, highest, last: Math.max(...counts), sorts: tools.sorts, shown: []};
-    element('watch-order').textContent = orderName === 'generated' ?
-        `The ${n} values of the last run, as generated.` :
-        `The ${n} values of the last run, in ${orderName} order, as the chart's order asks.`;
+    const race = {n: run.n, least, greatest, last: Math.max(...counts), sorts: tools.sorts, shown: []};
+    const values = theValues(run, orderName, 'the last run');
+    element('watch-order').textContent = `${values[0].toUpperCase()}${values.slice(1)}` +
+        (orderName === 'generated' ? '.' : ', as the arrangement asks.');
     element('watch-refused').textContent = '';
     element('watch').hidden = false;
     if (held !== null) {
@@ -150,7 +155,7 @@ function show(race, step, how)
 function warm(program)
 {
     program.sorts.forEach(
-        (_, sort) => program.watch(300, 1, 'descending', 1 << 12, sort) && program.keepEnd(sort, 1 << 9));
+        (_, sort) => program.watch({n: 300, seed: 1}, 'descending', 1 << 12, sort) && program.keepEnd(sort, 1 << 9));
     for (const k of [20000, 100, 40000, 39999, 0]) {
         program.sorts.forEach((_, sort) => program.go(sort, k));
     }
