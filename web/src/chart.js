@@ -162,11 +162,10 @@ let charted = null;  // the generated run the chart is of, in words
 // values, which it never shows; or clears that.
 function kept(own)
 {
+    const about = 'Your own values are not on this chart, which is of generated values';
     element('chart-kept').textContent = !own ? '' :
-        charted ? `Your own values are not on this chart, which is of generated values: it still shows the last ` +
-            `generated run, ${charted}.` :
-                  'Your own values are not on this chart, which is of generated values, and no generated run is ' +
-            `on it yet: choose Run for one.`;
+        charted                              ? `${about}: it still shows the last generated run, ${charted}.` :
+                                               `${about}, and no generated run is on it yet: choose Run for one.`;
 }
 
 // For a run of the learner's own values: the chart of the last generated run stays, and says so.
