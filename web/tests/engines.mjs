@@ -75,7 +75,7 @@ async function puppeteerEngine(name)
     const browser = await puppeteer.launch(name === 'firefox' ? firefox : chromium);
     const cdp = name === 'chromium';
     return {
-        can: {requests: true, before: true, narrow: true, longTasks: cdp, locale: cdp, scriptsOff: cdp},
+        can: {requests: true, before: true, narrow: true, longTasks: cdp, locale: cdp, scriptsOff: cdp, paste: cdp},
         async open(url, {width = 1280, locale, before, watch = true, scripts = true} = {}) {
             const context = await browser.createBrowserContext();
             const page = await context.newPage();
@@ -113,6 +113,23 @@ async function puppeteerEngine(name)
                             await page.keyboard.up(name);
                         }
                     }
+                },
+                // Pastes text over all of the focused field's, by way of the clipboard, as Control+V does
+                // (can.paste).
+                async paste(text) {
+                    await page.evaluate((text) => {
+                        const field = document.activeElement;
+                        const holder = Object.assign(document.createElement('textarea'), {value: text});
+                        document.body.append(holder);
+                        holder.select();
+                        document.execCommand('copy');
+                        holder.remove();
+                        field.focus();
+                        field.select();
+                    }, text);
+                    await page.keyboard.down('Control');
+                    await page.keyboard.press('KeyV', {commands: ['Paste']});
+                    await page.keyboard.up('Control');
                 },
                 shot: async (selector) => Buffer.from(await (await page.$(selector)).screenshot()).toString('base64'),
                 close: () => context.close(),
