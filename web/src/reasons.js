@@ -8,7 +8,7 @@ function against(count, why, own)
 {
     const above = count - why.generatedQuick;
     return `The count is ${Math.abs(above)} ${above >= 0 ? 'above' : 'below'} ` +
-        `${own ? 'that of the values as typed' : 'the generated order\'s'}, ${why.generatedQuick}.`;
+        (own ? `that of the values as typed, ${why.generatedQuick}.` : `the generated order's ${why.generatedQuick}.`);
 }
 
 // The sentence for a sort, by its name, from the run's numbers (why), the

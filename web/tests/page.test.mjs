@@ -63,6 +63,17 @@ const guessed = (tab, guesses) => tab.evaluate((guesses) => {
     document.querySelector('#guesses button[type="submit"]').click();
 }, guesses);
 
+// A run of the learner's values, or their refusal, once the page has said which.
+const ranOwn = (tab) => tab.waitFor(() => /^(Ran your|Not run)/.test(document.getElementById('status').textContent));
+const own = (tab, values) => tab.evaluate((values) => {
+    document.getElementById('status').textContent = '';
+    document.getElementById('values').value = values;
+    document.querySelector('#own button').click();
+}, values);
+const listing = (values, counts) => `Unsorted array: \n${values.map((v) => v + ' ').join('')}\n\n\n` +
+    `Sorted array: \n${[...values].sort((a, b) => a - b).map((v) => v + ' ').join('')}\n\n\n` +
+    `Insertion Sort count: ${counts[0]}\nMerge Sort count: ${counts[1]}\nQuick Sort count: ${counts[2]}\n`;
+
 test('a link runs the program, whose session is the console program\'s, and so does the keyboard alone', async () => {
     for (const [answers, base] of [
              [['10', '42', 'y'], served], [['0', '-2147483648', 'y'], page], [[' 7', '+7', 'n'], page]]) {
@@ -107,7 +118,9 @@ test('every refused answer is explained beside its field, and nothing runs', asy
     }
     await tab.done();
     for (const [query, field, rule] of [['?count=5%00', 'count', rules.count], ['?seed=', 'seed', rules.seed], [
-             '?order=sideways', 'order', 'There is no order "sideways": choose generated, ascending or descending.'
+             '?order=sideways', 'order',
+             'There is no arrangement "sideways": choose generated, ascending, descending, nearly-ascending or ' +
+                 'few-distinct.'
          ]]) {
         const tab = await browser.open(page + query);
         await tab.waitFor(() => document.getElementById('status').textContent.startsWith('Not run'));
@@ -220,6 +233,15 @@ test('no accessibility fault, and at 320 px nothing scrolls sideways but the box
         await settled(guessTab);
         await check(guessTab, width, 'revealed');
         await guessTab.done();
+        // The learner's own values, one refused; then run.
+        const ownTab = await browser.open(page + '?values=3,1,x&list=y', {width});
+        await ranOwn(ownTab);
+        await check(ownTab, width, 'own values refused');
+        await own(ownTab, '3 1 2 -7');
+        await ownTab.waitFor(() => document.getElementById('status').textContent.startsWith('Ran your'));
+        await ownTab.waitFor(() => !document.getElementById('why').hidden);
+        await check(ownTab, width, 'own values run');
+        await ownTab.done();
     }
 });
 
@@ -356,7 +378,8 @@ test(
     async () => {
         for (const [n, seed, order] of [
                  [202, 3, 'generated'], [202, 3, 'ascending'], [202, 3, 'descending'], [5000, 1, 'generated'],
-                 [5000, 1, 'ascending'], [5000, 1, 'descending']]) {
+                 [5000, 1, 'ascending'], [5000, 1, 'descending'], [202, 3, 'nearly-ascending'],
+                 [202, 3, 'few-distinct']]) {
             const tab = await browser.open(page + `?count=${n}&seed=${seed}&order=${order}`);
             await settled(tab);
             await tab.waitFor(() => !document.getElementById('why').hidden);
@@ -438,6 +461,18 @@ test(
                     escaped(`leaves ${n - values.filter((x) => x === values[0]).length} of the ${
                         n} values to sort above it and 0 below. The count is ${
                         ref.partitions.count - report[2]} above the generated order's ${report[2]}.`));
+            }
+            if (order === 'nearly-ascending') {
+                assert.match(
+                    why[0], escaped(`one inversion at most for each of the ${Math.floor((n + 8) / 10)} pairs`));
+                assert.ok(ref.inversions <= Math.floor((n + 8) / 10));
+            }
+            if (order === 'few-distinct') {
+                assert.match(
+                    why[2],
+                    escaped(
+                        `ten partitions at most. The count is ${report[2] - ref.partitions.count} below the ` +
+                        `generated order's ${report[2]}.`));
             }
             await tab.done();
         }
@@ -651,17 +686,6 @@ test('nearly ascending and ten distinct values: their values and counts, worked 
     }
     await tab.done();
 });
-
-// A run of the learner's values, or their refusal, once the page has said which.
-const ranOwn = (tab) => tab.waitFor(() => /^(Ran your|Not run)/.test(document.getElementById('status').textContent));
-const own = (tab, values) => tab.evaluate((values) => {
-    document.getElementById('status').textContent = '';
-    document.getElementById('values').value = values;
-    document.querySelector('#own button').click();
-}, values);
-const listing = (values, counts) => `Unsorted array: \n${values.map((v) => v + ' ').join('')}\n\n\n` +
-    `Sorted array: \n${[...values].sort((a, b) => a - b).map((v) => v + ' ').join('')}\n\n\n` +
-    `Insertion Sort count: ${counts[0]}\nMerge Sort count: ${counts[1]}\nQuick Sort count: ${counts[2]}\n`;
 
 test('the learner\'s own values: run as the program runs them, linked both ways, refused by place', async () => {
     const tab = await browser.open(page + '?values=3,1,2&list=y');
