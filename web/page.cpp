@@ -62,9 +62,11 @@ std::vector<int> own;
 // generates them.
 std::vector<int> values_of(int count, int seed, int order, bool own_values = false)
 {
-    std::vector<int> values = own;
-    if (!own_values) {
-        values.assign(static_cast<std::size_t>(std::clamp(count, 0, MAX)), 0);
+    std::vector<int> values;
+    if (own_values) {
+        values = own;
+    } else {
+        values.resize(static_cast<std::size_t>(std::clamp(count, 0, MAX)));
         std::vector<int> unused(values.size());
         std::srand(static_cast<unsigned>(seed));
         fill_arrays(values.data(), unused.data(), unused.data(), static_cast<int>(values.size()));
@@ -288,8 +290,8 @@ EMSCRIPTEN_KEEPALIVE int guess_of(const char* answer, int length)
 
 // Why the counts for the values of a run (values_of) are what they are, as
 // JSON: the counts, in the page's order, and the quick sort's for the values
-// as generated or typed; how many pairs nearly-ascending exchanges; then the numbers that explain them
-// (reasons.hpp). The quick sort's count is the census's, so that each sort
+// as generated or typed; how many pairs nearly-ascending exchanges; then the
+// numbers that explain them (reasons.hpp). The quick sort's count is the census's, so that each sort
 // runs once. Valid until the next call.
 EMSCRIPTEN_KEEPALIVE const char* explain(int count, int seed, int order, int own_values)
 {
