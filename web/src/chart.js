@@ -163,6 +163,7 @@ let charted = null;  // the generated run the chart is of, in words
 function kept(own)
 {
     const about = 'Your own values are not on this chart, which is of generated values';
+    element('charted').hidden = own && !charted;
     element('chart-kept').textContent = !own ? '' :
         charted                              ? `${about}: it still shows the last generated run, ${charted}.` :
                                                `${about}, and no generated run is on it yet: choose Run for one.`;

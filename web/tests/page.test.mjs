@@ -694,6 +694,7 @@ test('the learner\'s own values: run as the program runs them, linked both ways,
     assert.equal(await text(tab, 'session-title'), 'The program\'s run on your own values');
     assert.equal(await text(tab, 'status'), 'Ran your 3 values: insertion sort 2, merge sort 5, quick sort 5.');
     assert.match(await text(tab, 'chart-kept'), /which is of generated values, and no generated run is on it yet/);
+    assert.equal(await tab.evaluate(() => document.getElementById('charted').hidden), true);
     await tab.waitFor(() => location.search === '?values=3,1,2&list=y&order=generated');
     await tab.done();
 
