@@ -229,7 +229,7 @@ const reasons = {
     'static-floor': 'no script runs before the page\'s own, to copy it',
     'long-tasks': 'no longtask entries',
     'longest-task': 'no longtask entries',
-    'own-longest-task': 'no longtask entries',
+    'own-longest-task': 'no longtask entries, or no field for own values on the page',
     'wasm-memory': 'no script runs before the page\'s own',
     'js-heap': 'no performance.memory'
 };
