@@ -83,7 +83,7 @@ async function fill(runNumber, n, seedValue, orderName, program)
             return;
         }
     }
-    element('progress-text').textContent = `done: ${points.length} sizes, values ${arranged(orderName, false, true)}`;
+    element('progress-text').textContent = `done: ${points.length} sizes, values ${arranged(orderName)}`;
     element('chart-note').textContent = `${chosen[orderName]} ` +
         (n === 0 ? 'A run of 0 values has no point on the chart. ' : '') +
         (zeros ? `${zeros} of the counts are 0, which a log scale cannot show: they are drawn on its floor, at 1.` :
@@ -192,7 +192,7 @@ export function hold()
 export function show(n, seedValue, orderName, program)
 {
     const runNumber = ++fills;
-    charted = `${n} values, seed ${seedValue}, ${arranged(orderName, false, true)}`;
+    charted = `${n} values, seed ${seedValue}, ${arranged(orderName)}`;
     kept(false);
     return fill(runNumber, n, seedValue, orderName, program).catch((error) => {
         if (runNumber === fills) {
