@@ -137,6 +137,8 @@ TEST(OwnValues, TextIsTakenOrRefusedByItsFirstFault)
         {" ,\n,\t", {}, "there are no values: type whole numbers, up to 5000, between blanks, new lines or commas"},
         {"x", {}, "the 1st value, \"x\"" + range},
         {"1 2 x", {}, "the 3rd value, \"x\"" + range},
+        {"1 2 3 4 x", {}, "the 5th value, \"x\"" + range},
+        {"1 2 3 4 5 6 7 8 9 x", {}, "the 10th value, \"x\"" + range},
         {"1,2,3,4,5,6,7,8,9,10,2147483648", {}, "the 11th value, \"2147483648\"" + range},
         {"1 1 1 1 1 1 1 1 1 1 1 - 1", {}, "the 12th value, \"-\"" + range},
         {"1 1 1 1 1 1 1 1 1 1 1 1 1.5", {}, "the 13th value, \"1.5\"" + range},
