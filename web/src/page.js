@@ -72,8 +72,7 @@ function run(own)
                     `Not run: ${refused}` + (element('session').textContent ? ' What is shown is the last run.' : '');
                 return;
             }
-            const made = forms.made(tools, own ?? ownShown);
-            present(tools, made, asked, made.held);
+            present(tools, forms.made(tools, own ?? ownShown), asked);
         })
         .catch((error) => (said.textContent = failed(part, error)));
 }
@@ -86,13 +85,13 @@ function tell(shown, line)
 }
 const fail = (shown, what, error) => (said.textContent = `${shown.told} ${failed(what, error)}`);
 
-// One run on the program (made: its session text and counts, its values and
-// their arrangement, and the link to it, or null): its session, then its
-// chart, its view and why its counts are what they are; with held, every
-// count is held back until the learner has guessed them, or chosen to watch.
-function present(tools, made, asked, held)
+// One run on the program (made, from forms.made): its session, then its
+// chart, its view and why its counts are what they are; the view opens at the
+// step asked, if any. With made.held, every count is held back until the
+// learner has guessed them, or chosen to watch.
+function present(tools, made, asked)
 {
-    const {text, counts, values, order: orderName} = made;
+    const {text, counts, values, order: orderName, held} = made;
     const own = Boolean(values.own);
     ownShown = own;
     showSession(text, held, own);
