@@ -22,37 +22,40 @@ namespace {
 bool separates(char c) { return c == ',' || c == ' ' || (c >= '\t' && c <= '\r'); }
 
 // 1st, 2nd, 3rd, 4th, ... 11th, 12th, 13th, ... 21st, 22nd, ...
-std::string ordinal(std::size_t place)
+const char* ordinal_suffix(std::size_t place)
 {
     const std::size_t last = place % 10;
     const bool teen = place % 100 / 10 == 1;
-    const char* suffix = teen || last == 0 || last > 3 ? "th" : last == 1 ? "st" : last == 2 ? "nd" : "rd";
-    return std::to_string(place) + suffix;
+    return teen || last == 0 || last > 3 ? "th" : last == 1 ? "st" : last == 2 ? "nd" : "rd";
 }
 
-// A refused word as it is quoted: at most 20 characters (UTF-8 sequences kept whole), control characters as '?'.
-std::string quoted(const std::string& word)
+// A refused word as it is quoted, appended to out: at most 20 characters
+// (UTF-8 sequences kept whole), control characters as '?'.
+void append_quoted(std::string& out, const std::string& word)
 {
-    constexpr int shown = 20;
-    std::string text;
+    constexpr int shown = 20;  // as the words below say
+    out += '"';
     int characters = 0;
     for (const char c : word) {
         const auto byte = static_cast<unsigned char>(c);
-        const bool continues = (byte & 0xC0) == 0x80;
-        if (!continues && ++characters > shown) {
-            return "\"" + text + "\" (its first " + std::to_string(shown) + " characters)";
+        if ((byte & 0xC0) != 0x80 && ++characters > shown) {
+            out += "\" (its first 20 characters)";
+            return;
         }
-        text += byte < 0x20 || byte == 0x7F ? '?' : c;
+        out += byte < 0x20 || byte == 0x7F ? '?' : c;
     }
-    return "\"" + text + "\"";
+    out += '"';
 }
 
 }  // namespace
 
+// The messages are built by appending to one string: each + of strings
+// costs code, and the page carries it.
 std::string read_values(const std::string& text, std::vector<int>& values)
 {
     std::vector<int> read;
     std::size_t words = 0;
+    std::string refusal;
     for (std::size_t at = 0; at < text.size();) {
         if (separates(text[at])) {
             ++at;
@@ -66,8 +69,14 @@ std::string read_values(const std::string& text, std::vector<int>& values)
         int value = 0;
         ++words;
         if (!accepts(Question::seed, word, value)) {
-            return "the " + ordinal(words) + " value, " + quoted(word) + ", is not a whole number from " +
-                   std::to_string(INT_MIN) + " to " + std::to_string(INT_MAX);
+            refusal = "the ";
+            refusal += std::to_string(words);
+            refusal += ordinal_suffix(words);
+            refusal += " value, ";
+            append_quoted(refusal, word);
+            static_assert(INT_MIN == -2147483647 - 1 && INT_MAX == 2147483647, "the words give int's range");
+            refusal += ", is not a whole number from -2147483648 to 2147483647";
+            return refusal;
         }
         if (read.size() < MAX) {
             read.push_back(value);
@@ -75,21 +84,29 @@ std::string read_values(const std::string& text, std::vector<int>& values)
         at = end;
     }
     if (words == 0) {
-        return "there are no values: type whole numbers, up to " + std::to_string(MAX) +
-               ", between blanks, new lines or commas";
+        refusal = "there are no values: type whole numbers, up to ";
+        refusal += std::to_string(MAX);
+        refusal += ", between blanks, new lines or commas";
+    } else if (words > MAX) {
+        refusal = std::to_string(words);
+        refusal += " values: at most ";
+        refusal += std::to_string(MAX);
     }
-    if (words > MAX) {
-        return std::to_string(words) + " values: at most " + std::to_string(MAX);
+    if (!refusal.empty()) {
+        return refusal;
     }
     values = std::move(read);
-    return "";
+    return refusal;
 }
 
 std::string joined(const std::vector<int>& values)
 {
     std::string text;
     for (const int value : values) {
-        text += (text.empty() ? "" : ",") + std::to_string(value);
+        if (!text.empty()) {
+            text += ',';
+        }
+        text += std::to_string(value);
     }
     return text;
 }
