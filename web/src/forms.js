@@ -16,6 +16,9 @@ const typed = element('values');
 // The longest list of values a link holds, in characters.
 const longestLink = 2000;
 
+// Why a link's arrangement is refused, until another is chosen: it does not exist.
+let unknown = '';
+
 // Fills the forms from the address, as a link to a run gives it: values, when
 // it gives them, win over its count and seed. False, with the reason beside
 // the arrangement, when it names one that does not exist.
@@ -30,37 +33,42 @@ function fromAddress(orders)
     const wanted = linked('order') ?? orders[0].name;
     const names = orders.map((option) => option.name);
     if (!names.includes(wanted)) {
-        return judged(
-            order, `There is no arrangement "${wanted}": choose ${names.slice(0, -1).join(', ')} or ${names.at(-1)}.`);
+        unknown = `There is no arrangement "${wanted}": choose ${names.slice(0, -1).join(', ')} or ${names.at(-1)}.`;
+        return judged(order, unknown);
     }
     order.value = wanted;
     return true;
 }
 
+// Why the arrangement is refused for a run, with own of the learner's values, said beside it; '' when it is not.
+function refuseArrangement(own)
+{
+    let [beside, said] = ['', ''];
+    if (unknown) {
+        [beside, said] = [unknown, 'the arrangement was refused; the message beside it says which there are.'];
+    } else if (own && order.value === 'few-distinct') {
+        beside = 'Ten distinct values are made from generated values alone: choose another arrangement for your ' +
+            'own values.';
+        said = 'ten distinct values are made from generated values alone.';
+    }
+    judged(order, beside);
+    return said;
+}
+
 // Why the form's answers are refused, each said beside its field; '' when none is.
 function refuseAnswers(tools)
 {
-    if (order.value === 'few-distinct') {
-        judged(order, '');
-    }
     const accepted = [judged(count, tools.refusal(0, count.value)), judged(seed, tools.refusal(1, seed.value))];
-    return accepted.every(Boolean) && order.getAttribute('aria-invalid') !== 'true' ?
-        '' :
-        'an answer was refused; the message beside it says what is accepted.';
+    return refuseArrangement(false) ||
+        (accepted.every(Boolean) ? '' : 'an answer was refused; the message beside it says what is accepted.');
 }
 
 // Why the learner's values are refused, said beside them; '' when the program has taken them.
 function refuseValues(tools)
 {
-    if (order.value === 'few-distinct') {
-        judged(
-            order,
-            'Ten distinct values are made from generated values alone: choose another arrangement for ' +
-                'your own values.');
-        return 'ten distinct values are made from generated values alone.';
-    }
-    if (order.getAttribute('aria-invalid') === 'true') {
-        return 'the arrangement was refused; the message beside it says which there are.';
+    const arrangement = refuseArrangement(true);
+    if (arrangement) {
+        return arrangement;
     }
     const refusal = tools.take(typed.value);
     judged(typed, refusal && `${refusal[0].toUpperCase()}${refusal.slice(1)}.`);
@@ -140,7 +148,7 @@ export function start(tools, runs)
         runs(true);
     });
     order.addEventListener('change', () => {
-        judged(order, '');
+        unknown = '';
         runs(null);
     });
     form.hidden = element('own').hidden = false;
