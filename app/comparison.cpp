@@ -183,7 +183,7 @@ void sort_and_report(std::vector<int>& insertion_copy, std::vector<int>& merge_c
 }
 
 template <class In, class Out>
-int run(In& in, Out& out, Out& err, Report* report = nullptr)
+int run(In& in, Out& out, Out& err, Report* report = nullptr, std::vector<int>* generated = nullptr)
 {
     int count = 0;
     int seed = 0;
@@ -198,6 +198,9 @@ int run(In& in, Out& out, Out& err, Report* report = nullptr)
     std::vector<int> merge_copy(length);
     std::vector<int> quick_copy(length);
     fill_arrays(insertion_copy.data(), merge_copy.data(), quick_copy.data(), count);
+    if (generated != nullptr) {
+        *generated = insertion_copy;
+    }
     sort_and_report(insertion_copy, merge_copy, quick_copy, answer == 'y', out, report);
 
     // Only the prompts are flushed as they are written: the rest goes out in
@@ -208,6 +211,8 @@ int run(In& in, Out& out, Out& err, Report* report = nullptr)
 }  // namespace
 
 const char* rule_of(Question question) { return question_of(question).rule; }
+long long lowest_of(Question question) { return question_of(question).lowest; }
+long long highest_of(Question question) { return question_of(question).highest; }
 
 bool accepts(Question question, const std::string& answer, int& value)
 {
@@ -228,7 +233,10 @@ bool accepts_whole(const std::string& answer, long long lowest, long long highes
 
 int run_comparison(std::istream& in, std::ostream& out, std::ostream& err) { return run(in, out, err); }
 
-int run_comparison(TextIn& in, TextOut& out, TextOut& err, Report* report) { return run(in, out, err, report); }
+int run_comparison(TextIn& in, TextOut& out, TextOut& err, Report* report, std::vector<int>* generated)
+{
+    return run(in, out, err, report, generated);
+}
 
 void compare(const std::vector<int>& values, bool listing, TextOut& out, Report* report)
 {

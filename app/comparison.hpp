@@ -25,8 +25,9 @@ struct Report {
 
 // The same run on answers and output held in memory (text.hpp): the same
 // dialogue, without the standard streams. The report's counts go to report
-// too, when it is given.
-int run_comparison(TextIn& in, TextOut& out, TextOut& err, Report* report = nullptr);
+// too, when it is given, and the values as generated to generated.
+int run_comparison(TextIn& in, TextOut& out, TextOut& err, Report* report = nullptr,
+                   std::vector<int>* generated = nullptr);
 
 // What a run writes once its values are in, for values of the caller's own:
 // a copy of values sorted by each sort, the values before and after when
@@ -37,8 +38,11 @@ void compare(const std::vector<int>& values, bool listing, TextOut& out, Report*
 // The two questions answered with a whole number.
 enum class Question { count, seed };
 
-// What question accepts, in the words the dialogue uses when it refuses an answer.
+// What question accepts, in the words the dialogue uses when it refuses an
+// answer, and the least and the greatest number it accepts.
 const char* rule_of(Question question);
+long long lowest_of(Question question);
+long long highest_of(Question question);
 
 // True when answer holds exactly one word, blanks around it allowed, that the
 // dialogue would accept for question; value then holds it, and is left alone

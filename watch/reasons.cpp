@@ -41,24 +41,6 @@ struct Census {
 
 }  // namespace
 
-int merge_levels(int n)
-{
-    int levels = 0;
-    while ((1LL << levels) < n) {
-        ++levels;
-    }
-    return levels;
-}
-
-long long merge_writes(int n)
-{
-    if (n <= 0) {
-        return 0;
-    }
-    const int levels = merge_levels(n);
-    return 1LL * n * levels - (1LL << levels) + n;
-}
-
 Reasons reasons_for(const std::vector<int>& values)
 {
     const long long n = static_cast<long long>(values.size());

@@ -2,16 +2,9 @@
 // input, those that need a run worked out by the sorts themselves.
 #pragma once
 
+#include "depth.hpp"
+
 #include <vector>
-
-// The deepest a merge can be in a merge sort of n values, ceil(log2 n), the
-// whole range's merge at depth 1; 0 for n <= 1, which makes no merge.
-int merge_levels(int n);
-
-// The elements a merge sort of n values writes back, from n alone: every
-// merge writes its whole range, and each depth at most n values, so with
-// L = merge_levels(n) it is n L - 2^L + n for n >= 1, and 0 for n <= 0.
-long long merge_writes(int n);
 
 struct Reasons {
     long long pairs = 0;  // n(n - 1) / 2: the most inversions there can be, every pair out of order

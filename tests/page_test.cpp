@@ -1,0 +1,244 @@
+// The page's boundary with the program: the arrangements, the runs it holds,
+// and its calls, as the page makes them.
+#include "arrangements.hpp"
+#include "exports.hpp"
+#include "run.hpp"
+#include "text.hpp"
+#include "values.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Values = std::vector<int>;
+
+const Arrangement& named(const char* name) { return *arrangement_named(name); }
+
+// Each arrangement on small inputs, worked by hand, with the pairs it exchanged.
+TEST(Arrangements, EachArrangesAsDefined)
+{
+    const Values input = {23, 5, 8, 101, 5, 60, 2, 77, 19, 40, 36, 90};
+    const struct {
+        const char* name;
+        Values input, arranged;
+        int pairs;
+    } cases[] = {
+        {"generated", input, input, 0},
+        {"ascending", input, {2, 5, 5, 8, 19, 23, 36, 40, 60, 77, 90, 101}, 0},
+        {"descending", input, {101, 90, 77, 60, 40, 36, 23, 19, 8, 5, 5, 2}, 0},
+        // Positions 0 and 1, then 10 and 11.
+        {"nearly-ascending", input, {5, 2, 5, 8, 19, 23, 36, 40, 60, 77, 101, 90}, 2},
+        {"nearly-ascending", {3, 1}, {3, 1}, 1},
+        {"nearly-ascending", {4, 3, 2, 1, 5, 6, 7, 8, 9, 10, 11}, {2, 1, 3, 4, 5, 6, 7, 8, 9, 10, 11}, 1},
+        {"nearly-ascending", {7}, {7}, 0},
+        {"nearly-ascending", {}, {}, 0},
+        {"few-distinct", input, {4, 6, 9, 2, 6, 1, 3, 8, 10, 1, 7, 1}, 0},
+        {"few-distinct", {-7, 0, 2147483647}, {-6, 1, 8}, 0},
+    };
+    for (const auto& c : cases) {
+        Values values = c.input;
+        EXPECT_EQ(named(c.name).arrange(values), c.pairs) << c.name << " of " << c.input.size();
+        EXPECT_EQ(values, c.arranged) << c.name << " of " << c.input.size();
+    }
+}
+
+TEST(Arrangements, OnlyThoseThatExistApplyAndTenDistinctValuesToGeneratedOnes)
+{
+    std::vector<std::string> names;
+    for (const Arrangement& arrangement : arrangements) {
+        names.emplace_back(arrangement.name);
+        EXPECT_EQ(applies(arrangement.name, false), Applies::yes);
+    }
+    EXPECT_EQ(names,
+              (std::vector<std::string>{"generated", "ascending", "descending", "nearly-ascending", "few-distinct"}));
+    EXPECT_EQ(applies("few-distinct", true), Applies::generated_only);
+    EXPECT_EQ(applies("descending", true), Applies::yes);
+    for (const char* unknown : {"", "Ascending", "ascending ", "sideways"}) {
+        EXPECT_EQ(applies(unknown, false), Applies::unknown) << unknown;
+        EXPECT_EQ(arrangement_named(unknown), nullptr) << unknown;
+    }
+}
+
+// A page's text as the calls take it.
+struct Text {
+    std::string text;
+    Text(const char* t) : text(t) {}
+    const char* data() const { return text.data(); }
+    int size() const { return static_cast<int>(text.size()); }
+};
+
+int generated(Text count, Text seed, Text list = "n", Text arrangement = "generated")
+{
+    return run_generated(count.data(), count.size(), seed.data(), seed.size(), list.data(), list.size(),
+                         arrangement.data(), arrangement.size());
+}
+
+int own(Text values, Text arrangement = "generated", bool listing = false)
+{
+    return run_own(values.data(), values.size(), arrangement.data(), arrangement.size(), listing ? 1 : 0);
+}
+
+TEST(HeldRuns, ARefusedRunSaysWhyBesideEachAnswer)
+{
+    const std::string count_rule = R"("count":"Please type a whole number from 0 to 5000.")";
+    const std::string seed_rule = R"("seed":"Please type a whole number from -2147483648 to 2147483647.")";
+    const struct {
+        std::function<int()> run;
+        std::string refusal;
+    } cases[] = {
+        {[] { return generated("5 6", "1"); }, "{" + count_rule + R"(,"seed":"","values":"","arrangement":""})"},
+        {[] { return generated("5001", "x"); },
+         "{" + count_rule + "," + seed_rule + R"(,"values":"","arrangement":""})"},
+        {[] { return generated("5", "1", "n", "sideways"); },
+         R"({"count":"","seed":"","values":"","arrangement":"unknown"})"},
+        {[] { return own("3 1 2", "few-distinct"); },
+         R"({"count":"","seed":"","values":"","arrangement":"generated-only"})"},
+        {[] { return own("1 \"\\ 2"); },
+         R"({"count":"","seed":"","values":"the 2nd value, \"\"\\\", is not a whole number from -2147483648 to )"
+         R"(2147483647","arrangement":""})"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.run(), 0);
+        EXPECT_EQ(refusal(), c.refusal);
+    }
+}
+
+TEST(HeldRuns, ARunIsReadOnceAndHeldUnderItsOwnNumber)
+{
+    const int first = generated(" 10", "+42", "y", "descending");
+    const int second = own("3,1 2", "nearly-ascending", true);
+    ASSERT_GT(first, 0);
+    ASSERT_GT(second, first);
+    // The session is the dialogue's on the answers as typed; the report is of the values as generated.
+    TextOut expected;
+    TextIn typed(" 10\n+42\ny\n", &expected);
+    run_comparison(typed, expected, expected);
+    EXPECT_EQ(run_session(first), expected.str());
+    Values drawn(10);
+    std::srand(42);
+    fill_arrays(drawn.data(), drawn.data(), drawn.data(), 10);
+    EXPECT_EQ(std::string(run_facts(first)),
+              R"({"n":10,"seed":42,"own":false,"arrangement":"descending","report":[32,34,26],"values":")" +
+                  joined(drawn) + "\"}");
+    EXPECT_EQ(std::string(run_facts(second)),
+              R"({"n":3,"seed":0,"own":true,"arrangement":"nearly-ascending","report":[2,5,5],"values":"3,1,2"})");
+    EXPECT_EQ(std::string(run_session(second)).substr(0, 22), "Unsorted array: \n3 1 2");
+    run_release(first);
+    run_release(second);
+}
+
+// The arrays of what the view draws, and its numbers, as text.
+std::string drawn(const Shown* shown)
+{
+    std::string text = std::to_string(shown->step) + " " + std::to_string(shown->count) + " " +
+                       std::to_string(shown->first) + " " + std::to_string(shown->last) + ":";
+    for (int i = 0; i < shown->length; ++i) {
+        text += " " + std::to_string(shown->values[i]) + "/" + std::to_string(shown->scratch[i]);
+    }
+    for (int i = 0; i < shown->pending_length; ++i) {
+        text += " " + std::to_string(shown->pending[i].low) + ".." + std::to_string(shown->pending[i].high);
+    }
+    return text;
+}
+
+// Each call's answer, made on a run, read again as it is now.
+using Reread = std::function<std::string()>;
+const std::pair<const char*, std::function<Reread(int run)>> calls[] = {
+    {"about", [](int) { return [text = about()] { return std::string(text); }; }},
+    {"refusal",
+     [](int run) {
+         generated(run % 2 ? "x" : "1", run % 2 ? "1" : "y");
+         return [text = refusal()] { return std::string(text); };
+     }},
+    {"run_facts", [](int run) { return [text = run_facts(run)] { return std::string(text); }; }},
+    {"run_session", [](int run) { return [text = run_session(run)] { return std::string(text); }; }},
+    {"run_explain", [](int run) { return [text = run_explain(run)] { return std::string(text); }; }},
+    {"run_watch", [](int run) { return [shown = run_watch(run, 1, 16)] { return drawn(shown); }; }},
+    {"run_go", [](int run) { return [shown = run_go(run, 1, 9 + run)] { return drawn(shown); }; }},
+    {"run_refill", [](int run) { return [shown = run_refill(run, 1, run)] { return drawn(shown); }; }},
+    {"counts",
+     [](int run) {
+         return [numbers = counts("descending", 10, 20 + run, run)] {
+             return std::to_string(numbers[0]) + " " + std::to_string(numbers[1]) + " " + std::to_string(numbers[2]);
+         };
+     }},
+};
+
+// Every other call made, on another run, and what a call returned still reads the same.
+TEST(Calls, WhatACallReturnsStaysUntilTheSameCallIsMadeAgain)
+{
+    const int runs[] = {generated("30", "5", "y", "descending"), own("9 -4 7 7 1 0 3", "ascending")};
+    for (const int run : runs) {
+        for (int sort = 0; sort < 3; ++sort) {
+            run_watch(run, sort, 16);
+        }
+    }
+    for (const auto& [name, call] : calls) {
+        const Reread reread = call(runs[0]);
+        const std::string was = reread();
+        for (const auto& [other, made] : calls) {
+            if (other != name) {
+                made(runs[1]);
+            }
+        }
+        EXPECT_EQ(reread(), was) << name;
+    }
+    for (const int run : runs) {
+        run_release(run);
+    }
+}
+
+TEST(Calls, AGuessAndAStepAreTakenByTheRuleACountIsTakenBy)
+{
+    const struct {
+        std::string text;
+        int guess, step;  // a step of a race of 40
+    } cases[] = {
+        {"7", 7, 7},
+        {" +7 ", 7, 7},
+        {"-0", 0, 0},
+        {"40", 40, 40},
+        {"41", 41, -1},
+        {"2147483647", 2147483647, -1},
+        {"2147483648", -1, -1},
+        {"-1", -1, -1},
+        {"7.0", -1, -1},
+        {"", -1, -1},
+        {"5 6", -1, -1},
+        {std::string("5\0", 2), -1, -1},
+        {"99999999999999999999", -1, -1},
+    };
+    for (const auto& c : cases) {
+        const int length = static_cast<int>(c.text.size());
+        EXPECT_EQ(guess_of(c.text.data(), length), c.guess) << c.text;
+        EXPECT_EQ(step_of(c.text.data(), length, 40), c.step) << c.text;
+    }
+}
+
+// The counts a run explains are its tracks' counts of its arranged values, whichever it made first; its report
+// is of the values as generated.
+TEST(HeldRuns, ItsCountsAreThoseOfItsArrangedValues)
+{
+    const int run = generated("40", "3", "n", "few-distinct");
+    const std::string before = run_explain(run);
+    const int watched = generated("40", "3", "n", "few-distinct");
+    std::string counts = R"({"n":40,"counts":[)";
+    for (int sort = 0; sort < 3; ++sort) {
+        counts += (sort ? "," : "") + std::to_string(run_watch(watched, sort, 8)->count);
+    }
+    const std::string facts = run_facts(run);
+    const std::string report = facts.substr(0, facts.find(']'));
+    const std::string quick = report.substr(report.rfind(',') + 1);
+    EXPECT_EQ(before.substr(0, before.find(",\"exchangedPairs")), counts + "],\"generatedQuick\":" + quick);
+    EXPECT_EQ(std::string(run_explain(watched)), before);
+    EXPECT_NE(before.substr(0, 40), std::string(run_explain(generated("40", "3", "n", "generated"))).substr(0, 40));
+    run_release(run);
+    run_release(watched);
+}
+
+}  // namespace

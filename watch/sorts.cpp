@@ -1,0 +1,13 @@
+#include "sorts.hpp"
+
+#include "recorder.hpp"
+#include "sorting.hpp"
+
+const Sort sorts[3] = {
+    {"insertion", "exchanges", [](int* values, int n) { return insertion_sort(values, n); },
+     [](int* values, int n, Recorder& watch) { return insertion_sort(values, n, watch); }, &Report::insertion},
+    {"merge", "elements written back", [](int* values, int n) { return merge_sort(values, 0, n - 1); },
+     [](int* values, int n, Recorder& watch) { return merge_sort(values, 0, n - 1, watch); }, &Report::merge},
+    {"quick", "elements examined", [](int* values, int n) { return quick_sort(values, 0, n - 1); },
+     [](int* values, int n, Recorder& watch) { return quick_sort(values, 0, n - 1, watch); }, &Report::quick},
+};

@@ -1,0 +1,155 @@
+#include "exports.hpp"
+
+#include "run.hpp"
+#include "sorting.hpp"
+#include "values.hpp"
+
+#include "json.hpp"
+
+#include <algorithm>
+#include <cstdlib>
+#include <map>
+#include <memory>
+#include <string>
+
+namespace {
+
+std::map<int, std::unique_ptr<Run>> held;
+int last_number = 0;
+Refusal refused;
+
+std::string text_of(const char* text, int length) { return std::string(text, static_cast<std::size_t>(length)); }
+
+Run& run_numbered(int run) { return *held.at(run); }
+
+int hold(std::unique_ptr<Run> run)
+{
+    if (!run) {
+        return 0;
+    }
+    held[++last_number] = std::move(run);
+    return last_number;
+}
+
+// What each of the calls that show a sort returns, for each sort.
+const Shown* shown(ShownCopy (&copies)[sort_count], int sort, const Track& track)
+{
+    return copies[static_cast<std::size_t>(sort)].of(track);
+}
+
+const char* applied(Applies applies)
+{
+    return applies == Applies::unknown ? "unknown" : applies == Applies::generated_only ? "generated-only" : "";
+}
+
+}  // namespace
+
+extern "C" {
+
+const char* about()
+{
+    static const std::string text = layout();
+    return text.c_str();
+}
+
+int run_generated(const char* count, int count_length, const char* seed, int seed_length, const char* list,
+                  int list_length, const char* arrangement, int arrangement_length)
+{
+    return hold(Run::generated(text_of(count, count_length), text_of(seed, seed_length), text_of(list, list_length),
+                               text_of(arrangement, arrangement_length), refused));
+}
+
+int run_own(const char* text, int length, const char* arrangement, int arrangement_length, int listing)
+{
+    return hold(Run::own(text_of(text, length), listing != 0, text_of(arrangement, arrangement_length), refused));
+}
+
+const char* refusal()
+{
+    static Json json;
+    json = Json();
+    json << "{\"count\":";
+    json.quoted(refused.count) << ",\"seed\":";
+    json.quoted(refused.seed) << ",\"values\":";
+    json.quoted(refused.values) << ",\"arrangement\":\"" << applied(refused.arrangement) << "\"}";
+    return json.text().c_str();
+}
+
+const char* run_facts(int number)
+{
+    static Json json;
+    json = Json();
+    const Run& run = run_numbered(number);
+    json << "{\"n\":" << run.values().size() << ",\"seed\":" << run.seed() << ",\"own\":" << run.is_own()
+         << ",\"arrangement\":\"" << run.arrangement().name << "\",\"report\":[";
+    for (const Sort& sort : sorts) {
+        json << (&sort == sorts ? "" : ",") << run.report().*sort.reported;
+    }
+    json << "],\"values\":\"" << joined(run.values()) << "\"}";
+    return json.text().c_str();
+}
+
+const char* run_session(int run) { return run_numbered(run).session().c_str(); }
+
+const char* run_explain(int run) { return run_numbered(run).explanation().c_str(); }
+
+const Shown* run_watch(int run, int sort, int window)
+{
+    static ShownCopy copies[sort_count];
+    return shown(copies, sort, run_numbered(run).watch(static_cast<std::size_t>(sort), window));
+}
+
+const Shown* run_go(int run, int sort, int step)
+{
+    static ShownCopy copies[sort_count];
+    Track& track = run_numbered(run).track(static_cast<std::size_t>(sort));
+    track.go(step);
+    return shown(copies, sort, track);
+}
+
+const Shown* run_refill(int run, int sort, int first)
+{
+    static ShownCopy copies[sort_count];
+    Track& track = run_numbered(run).track(static_cast<std::size_t>(sort));
+    track.refill(first);
+    return shown(copies, sort, track);
+}
+
+void run_keep_end(int run, int sort, int steps)
+{
+    run_numbered(run).track(static_cast<std::size_t>(sort)).keep_end(steps);
+}
+
+void run_release(int run) { held.erase(run); }
+
+const int* counts(const char* arrangement, int length, int count, int seed)
+{
+    static int result[sort_count];
+    const Arrangement* arranging = arrangement_named(text_of(arrangement, length));
+    if (arranging == nullptr) {
+        return nullptr;
+    }
+    std::vector<int> values(static_cast<std::size_t>(std::clamp(count, 0, MAX)));
+    std::vector<int> unused(values.size());
+    std::srand(static_cast<unsigned>(seed));
+    fill_arrays(values.data(), unused.data(), unused.data(), static_cast<int>(values.size()));
+    arranging->arrange(values);
+    for (std::size_t i = 0; i < sort_count; ++i) {
+        std::vector<int> copy = values;
+        result[i] = sorts[i].plain(copy.data(), static_cast<int>(copy.size()));
+    }
+    return result;
+}
+
+int guess_of(const char* text, int length)
+{
+    int value = 0;
+    return accepts_whole(text_of(text, length), 0, highest_guess, value) ? value : -1;
+}
+
+int step_of(const char* text, int length, int last)
+{
+    int value = 0;
+    return accepts_whole(text_of(text, length), 0, last, value) ? value : -1;
+}
+}
