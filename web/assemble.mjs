@@ -38,7 +38,7 @@ async function bundle(entry, name)
 // The program's start first, in the head: emscripten's loader, then the
 // program's module (src/program.js), which hands the rest of the page its
 // start as sortCompareStart. The chart library is run only once the report is
-// on the screen (src/chart-library.js): it sets up number formats as it
+// on the screen (src/chart/library.js): it sets up number formats as it
 // starts, which takes tens of milliseconds the first time a page does it.
 const start = [read(loader), await bundle('src/program.js', 'sortCompareStart')];
 const library = local(uplot + 'dist/uPlot.iife.min.js');
@@ -50,6 +50,23 @@ for (const script of [...start, library, ...scripts]) {
     }
 }
 const style = local(uplot + 'dist/uPlot.min.css') + local('page.css');
+
+// The page's icon, carried in it (without one, a browser asks the server for
+// /favicon.ico): three bars, tallest first, in the colours the style gives
+// --icon-bars, each custom property of :root resolved from the style itself.
+function icon(css)
+{
+    const properties = Object.fromEntries([...css.matchAll(/^\s*(--[a-z-]+):\s*([^;]+);/gm)].map((m) => [m[1], m[2]]));
+    const resolved = (value) => value.replace(/var\((--[a-z-]+)\)/g, (_, name) => resolved(properties[name]));
+    const heights = [5, 3, 2];
+    const bars =
+        resolved(properties['--icon-bars'])
+            .split(/\s+/)
+            .map(
+                (colour, i) =>
+                    `<path fill='${colour.replace('#', '%23')}' d='M${2 * i} 6h2V${6 - heights[i]}H${2 * i}z'/>`);
+    return `data:image/svg+xml,<svg xmlns='http://www.w3.org/2000/svg' viewBox='0 0 6 6'>${bars.join('')}</svg>`;
+}
 const policy = [
     'default-src \'none\'',
     'connect-src \'none\'',
@@ -63,6 +80,7 @@ const policy = [
 
 const parts = {
     policy,
+    icon: icon(local('page.css')),
     version,
     style,
     program: readFileSync(wasm).toString('base64'),

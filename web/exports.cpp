@@ -8,33 +8,49 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 
-std::map<int, std::unique_ptr<Run>> held;
-int last_number = 0;
+// The runs held, the run numbered k at k - 1; a released one is null.
+std::vector<std::unique_ptr<Run>> held;
 Refusal refused;
 
 std::string text_of(const char* text, int length) { return std::string(text, static_cast<std::size_t>(length)); }
 
-Run& run_numbered(int run) { return *held.at(run); }
+// A call on a run that is not held is the page's fault: the program stops, and the page says so.
+Run& run_numbered(int run)
+{
+    if (run < 1 || static_cast<std::size_t>(run) > held.size() || !held[static_cast<std::size_t>(run) - 1]) {
+        std::abort();
+    }
+    return *held[static_cast<std::size_t>(run) - 1];
+}
 
 int hold(std::unique_ptr<Run> run)
 {
     if (!run) {
         return 0;
     }
-    held[++last_number] = std::move(run);
-    return last_number;
+    held.push_back(std::move(run));
+    return static_cast<int>(held.size());
+}
+
+// The index of a sort of the table, likewise.
+std::size_t sort_at(int sort)
+{
+    if (sort < 0 || static_cast<std::size_t>(sort) >= sort_count) {
+        std::abort();
+    }
+    return static_cast<std::size_t>(sort);
 }
 
 // What each of the calls that show a sort returns, for each sort.
 const Shown* shown(ShownCopy (&copies)[sort_count], int sort, const Track& track)
 {
-    return copies[static_cast<std::size_t>(sort)].of(track);
+    return copies[sort_at(sort)].of(track);
 }
 
 const char* applied(Applies applies)
@@ -96,13 +112,13 @@ const char* run_explain(int run) { return run_numbered(run).explanation().c_str(
 const Shown* run_watch(int run, int sort, int window)
 {
     static ShownCopy copies[sort_count];
-    return shown(copies, sort, run_numbered(run).watch(static_cast<std::size_t>(sort), window));
+    return shown(copies, sort, run_numbered(run).watch(sort_at(sort), window));
 }
 
 const Shown* run_go(int run, int sort, int step)
 {
     static ShownCopy copies[sort_count];
-    Track& track = run_numbered(run).track(static_cast<std::size_t>(sort));
+    Track& track = run_numbered(run).track(sort_at(sort));
     track.go(step);
     return shown(copies, sort, track);
 }
@@ -110,17 +126,18 @@ const Shown* run_go(int run, int sort, int step)
 const Shown* run_refill(int run, int sort, int first)
 {
     static ShownCopy copies[sort_count];
-    Track& track = run_numbered(run).track(static_cast<std::size_t>(sort));
+    Track& track = run_numbered(run).track(sort_at(sort));
     track.refill(first);
     return shown(copies, sort, track);
 }
 
-void run_keep_end(int run, int sort, int steps)
-{
-    run_numbered(run).track(static_cast<std::size_t>(sort)).keep_end(steps);
-}
+void run_keep_end(int run, int sort, int steps) { run_numbered(run).track(sort_at(sort)).keep_end(steps); }
 
-void run_release(int run) { held.erase(run); }
+void run_release(int run)
+{
+    run_numbered(run);
+    held[static_cast<std::size_t>(run) - 1].reset();
+}
 
 const int* counts(const char* arrangement, int length, int count, int seed)
 {
@@ -139,6 +156,14 @@ const int* counts(const char* arrangement, int length, int count, int seed)
         result[i] = sorts[i].plain(copy.data(), static_cast<int>(copy.size()));
     }
     return result;
+}
+
+void warm_up()
+{
+    const std::string descending = "descending";
+    for (int i = 0; i < 3; ++i) {
+        counts(descending.data(), static_cast<int>(descending.size()), 300, 1);
+    }
 }
 
 int guess_of(const char* text, int length)

@@ -5,6 +5,7 @@
 #include "text.hpp"
 #include "values.hpp"
 
+#include <cstdlib>
 #include <utility>
 
 Run::Run(std::vector<int> values, const Arrangement& arrangement)
@@ -90,3 +91,11 @@ const std::string& Run::explanation()
 }
 
 Track& Run::watch(std::size_t sort, int window) { return tracks_.at(sort).emplace(sorts[sort], arranged_, window); }
+
+Track& Run::track(std::size_t sort)
+{
+    if (!tracks_[sort]) {
+        std::abort();
+    }
+    return *tracks_[sort];
+}

@@ -55,8 +55,8 @@ public:
     // The sort at index sort, of the arranged values, made ready to be shown
     // at any step with windows of window steps, anew.
     Track& watch(std::size_t sort, int window);
-    // The sort's track, once watch has made it.
-    Track& track(std::size_t sort) { return tracks_.at(sort).value(); }
+    // The sort's track, once watch has made it; before, the program stops.
+    Track& track(std::size_t sort);
 
 private:
     Run(std::vector<int> values, const Arrangement& arrangement);

@@ -3,6 +3,9 @@
 
 const asked = new URLSearchParams(location.search);
 
+// The longest list of values a link holds, in characters.
+export const longestLink = 2000;
+
 // What the link asks for: each answer's text, or null where it gives none.
 export const linked = (answer) => asked.get(answer);
 

@@ -2,6 +2,9 @@
 
 export const element = (id) => document.getElementById(id);
 
+// The value of one of the style's custom properties, as "--line": each colour is written there alone.
+export const styled = (property) => getComputedStyle(document.documentElement).getPropertyValue(property).trim();
+
 // Yields to the browser until it has drawn a frame, and answered the user.
 export const painted = () => new Promise((resolve) => requestAnimationFrame(() => setTimeout(resolve)));
 

@@ -2,9 +2,6 @@
 // how far off each one was. Reached through ask, reveal and putAway.
 import {element, judged} from './dom.js';
 
-const highest = 2147483647;
-const rule = `Please type a whole number from 0 to ${highest}.`;
-
 let asked = null;  // {program, end(outcome)}: the guess under way
 let run = '';      // the run's values, in words
 
@@ -57,8 +54,8 @@ function read(program)
 {
     const guesses = program.sorts.map((sort) => {
         const text = field(sort).value;
-        const guess = text.trim() === '' ? null : program.guess(text);
-        return judged(field(sort), guess === -1 ? rule : '') ? guess : undefined;
+        const guess = text.trim() === '' ? null : program.guessed(text);
+        return judged(field(sort), guess === -1 ? program.guess.rule : '') ? guess : undefined;
     });
     const refused = guesses.indexOf(undefined);
     if (refused >= 0) {

@@ -4,8 +4,8 @@
 // with the number of values (chart.js). Every answer is checked, and every
 // run made, by the program's own code, compiled to WebAssembly (program.js).
 import {linked, rememberRun} from './address.js';
-import {theValues} from './arranged.js';
-import * as chart from './chart.js';
+import {arranged, theValues} from './arranged.js';
+import * as chart from './chart/chart.js';
 import {element, failed, painted, yielded} from './dom.js';
 import * as forms from './forms.js';
 import * as guess from './guess.js';
@@ -19,6 +19,9 @@ const said = element('status');
 addEventListener('error', (fault) => (said.textContent = failed('The page\'s script', fault.error ?? fault.message)));
 addEventListener('unhandledrejection', (fault) => (said.textContent = failed('The page\'s script', fault.reason)));
 
+// A listed line longer than this, in characters, is laid out in two parts.
+const longLine = 2000;
+
 // The session as the program wrote it. Of a listed line of thousands of
 // values, the browser lays out only the first few hundred characters for the
 // report's frame: the rest, in a box of its own as wide as its characters,
@@ -30,7 +33,7 @@ function showSession(text, held = false, own = false)
 {
     element('session-title').textContent = own ? 'The program\'s run on your own values' : 'The program\'s session';
     const parts = (line) => {
-        const end = line.length > 2000 ? line.indexOf(' ', 600) + 1 : 0;
+        const end = line.length > longLine ? line.indexOf(' ', 600) + 1 : 0;
         if (!end) {
             return [line];
         }
@@ -49,16 +52,18 @@ function showSession(text, held = false, own = false)
     shown.replaceChildren(...(held ? lines.slice(0, -3) : lines).flatMap(parts), ...(held ? [note] : []));
 }
 
-let runs = 0;
-let ownShown = false;  // whether the run shown is of the learner's values: a new arrangement runs them again
+// The run shown: {tools, run (program.generated's or program.own's), made
+// (forms.make's), values (in words), told (its status line)}. Each part of the
+// page that works for a run after a wait asks whether it is still this one.
+let current = null;
 // The step a link opens the view at, for its own run alone.
 let linkStep = linked('step');
 
 // Runs the program on the form's answers, or with own on the learner's
 // values, or with null on the kind of values shown; a refusal is said beside
 // what was refused and in the status region, as is a failure, and the last
-// session stays shown.
-function run(own)
+// run stays shown.
+function ask(own)
 {
     let part = 'Starting the program';
     program
@@ -66,13 +71,13 @@ function run(own)
             const asked = linkStep;
             linkStep = null;
             part = 'The run';
-            const refused = forms.refused(tools, own ?? ownShown);
-            if (refused) {
-                said.textContent =
-                    `Not run: ${refused}` + (element('session').textContent ? ' What is shown is the last run.' : '');
+            const made = forms.make(tools, own ?? Boolean(current?.run.own));
+            if (made.refused) {
+                said.textContent = `Not run: ${made.refused}` +
+                    (element('session').textContent ? ' What is shown is the last run.' : '');
                 return;
             }
-            present(tools, forms.made(tools, own ?? ownShown), asked);
+            present(tools, made, asked);
         })
         .catch((error) => (said.textContent = failed(part, error)));
 }
@@ -85,31 +90,52 @@ function tell(shown, line)
 }
 const fail = (shown, what, error) => (said.textContent = `${shown.told} ${failed(what, error)}`);
 
-// One run on the program (made, from forms.made): its session, then its
+// "a, b and c"
+const listed = (items) => items.length < 2 ? items.join('') : `${items.slice(0, -1).join(', ')} and ${items.at(-1)}`;
+
+// The run's counts in words: its report's, of the values as generated or
+// typed; with why (run.explain), those of the values as arranged too, where
+// they differ.
+function counted(shown, why = null)
+{
+    const {tools, run, made} = shown;
+    const report = tools.sorts.map((sort, i) => `${sort.name} sort ${run.report[i]}`).join(', ');
+    if (run.arrangement === 'generated') {
+        return `${made.ran}: ${report}.`;
+    }
+    const [given, arrangedAs] = [arranged('generated', run.own), arranged(run.arrangement)];
+    if (why === null) {
+        return `${made.ran}: ${given}, ${report}.`;
+    }
+    return why.counts.every((count, i) => count === run.report[i]) ?
+        `${made.ran}: ${given} and ${arrangedAs}, ${report}.` :
+        `${made.ran}: ${given}, ${report}; ${arrangedAs}, ${listed(why.counts)}.`;
+}
+
+// One run the program made (made, from forms.make): its session, then its
 // chart, its view and why its counts are what they are; the view opens at the
 // step asked, if any. With made.held, every count is held back until the
 // learner has guessed them, or chosen to watch.
 function present(tools, made, asked)
 {
-    const {text, counts, values, order: orderName, held} = made;
-    const own = Boolean(values.own);
-    ownShown = own;
-    showSession(text, held, own);
-    const shown = {
-        tools,
-        made,
-        number: ++runs,
-        ran: `${made.ran}: ` + tools.sorts.map((sort, i) => `${sort.name} sort ${counts[i]}`).join(', ') + '.' +
-            (made.unlinked ?? ''),
-        values: theValues(values, orderName),
-    };
-    tell(shown, held ? `${made.ran}: the counts are held back until you guess them.${made.unlinked ?? ''}` : shown.ran);
+    const {run, held} = made;
+    // A run that took over before the view reached it is of no more use; the view lets go of its own.
+    if (current && current.run !== view.showing()) {
+        current.run.release();
+    }
+    const shown = {tools, run, made, values: theValues(run, run.arrangement)};
+    current = shown;
+    showSession(run.session, held, run.own);
+    tell(
+        shown,
+        held ? `${made.ran}: the counts are held back until you guess them.${made.unlinked}` :
+               counted(shown) + made.unlinked);
     const guessed = held ? guess.ask(tools, shown.values) : null;
     reasons.hide();
     if (!held) {
         guess.putAway();
     }
-    if (own) {
+    if (run.own) {
         chart.keep();
     } else if (held) {
         chart.hold();
@@ -120,18 +146,18 @@ function present(tools, made, asked)
     // The address and the rest of the session too: the report need not wait for them.
     painted()
         .then(() => {
-            if (shown.number !== runs) {
+            if (shown !== current) {
                 return;
             }
             element('session').classList.add('whole');
             rememberRun(
                 made.link && (held ? {...made.link, guess: '1', ...(asked === null ? {} : {step: asked})} : made.link));
-            const viewing = view.start(tools, values, orderName, asked, guessed);
+            const viewing = view.start(tools, run, asked, guessed);
             if (held) {
                 guessed.then((outcome) => release(shown, outcome)).catch((error) => fail(shown, 'The reveal', error));
             } else {
-                // In a task of their own: they run the sorts again.
-                yielded().then(() => explain(shown)).catch((error) => fail(shown, 'The reasons', error));
+                // In a task of their own: they run the sorts the view has not.
+                yielded().then(() => reasoned(shown)).catch((error) => fail(shown, 'The reasons', error));
             }
             return viewing;
         })
@@ -139,22 +165,26 @@ function present(tools, made, asked)
 }
 
 // The chart for a run of generated values.
-function showChart(shown)
-{
-    const {values, order: orderName} = shown.made;
-    chart.show(values.n, values.seed, orderName, shown.tools).catch((error) => fail(shown, 'The chart', error));
-}
+function showChart(shown) { chart.show(shown.run, shown.tools).catch((error) => fail(shown, 'The chart', error)); }
 
 // Why the run's counts are what they are, unless a later run took over; returns the program's numbers for it.
 function explain(shown)
 {
-    if (shown.number !== runs) {
+    if (shown !== current) {
         return null;
     }
-    const {tools, made} = shown;
-    const why = tools.explain(made.values, made.order);
-    reasons.show(tools.sorts, why, made.order, shown.values, Boolean(made.values.own));
+    const why = shown.run.explain();
+    reasons.show(shown.tools.sorts, why, shown.run, shown.values);
     return why;
+}
+
+// The reasons for a run shown at once, and in its status line its counts as arranged.
+function reasoned(shown)
+{
+    const why = explain(shown);
+    if (why && shown.run.arrangement !== 'generated') {
+        tell(shown, counted(shown, why) + shown.made.unlinked);
+    }
 }
 
 // What a guess held back, once the learner has ended it (outcome, from
@@ -162,34 +192,29 @@ function explain(shown)
 // chart. The address drops the guess; the view opens by itself.
 function release(shown, outcome)
 {
-    if (outcome === null || shown.number !== runs) {
+    if (outcome === null || shown !== current) {
         return;
     }
-    const {tools, made} = shown;
-    showSession(made.text, false, Boolean(made.values.own));
+    const {tools, run, made} = shown;
+    showSession(run.session, false, run.own);
     element('session').classList.add('whole');
     rememberRun(made.link);
     const why = explain(shown);
+    const ran = counted(shown, why) + made.unlinked;
     if (outcome.guesses) {
         tell(
             shown,
-            `${shown.ran} Your guesses against the counts for ${shown.values}: ${
+            `${ran} Your guesses against the counts for ${shown.values}: ${
                 guess.reveal(tools.sorts, outcome.guesses, why.counts)}`);
     } else {
         guess.putAway();
-        tell(shown, shown.ran);
+        tell(shown, ran);
     }
-    if (!made.values.own) {
+    if (!run.own) {
         showChart(shown);
     }
 }
 
 // The forms come only with a program to answer them.
-program.then((tools) => {
-    const own = forms.start(tools, run);
-    if (own === undefined) {
-        said.textContent = 'Not run: the link names an arrangement that does not exist.';
-    } else {
-        run(own);
-    }
-}, (error) => (said.textContent = failed('Starting the program', error)));
+program.then(
+    (tools) => ask(forms.start(tools, ask)), (error) => (said.textContent = failed('Starting the program', error)));

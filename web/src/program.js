@@ -32,11 +32,8 @@ export const started =
         SortCompare({instantiateWasm, onAbort: (what) => reject(new Error(what))}).then(resolve, reject);
     })
         .then((module) => {
-            const program = connect(module);
-            for (let i = 0; i < 3; i++) {
-                program.counts(300, 1, 'descending');
-            }
-            return {program};
+            module._warm_up();
+            return {program: connect(module)};
         })
         .catch((error) => ({error}));
 
@@ -45,93 +42,115 @@ const camel = (field) => field.replace(/_(.)/g, (_, c) => c.toUpperCase());
 // The program's calls as functions of plain values, for the rest of the page.
 function connect(module)
 {
-    // A string for the program, on its heap and with its length: an answer
-    // may be of any length, and hold any character.
-    const call = (f, text, ...rest) => {
-        const bytes = new TextEncoder().encode(text);
-        const at = module._malloc(bytes.length + 1);
-        module.HEAPU8.set(bytes, at);
+    // Texts for the program, each on its heap with its length, before the
+    // call's other arguments: a text may be of any length, and hold any character.
+    const call = (f, texts, ...rest) => {
+        const encoder = new TextEncoder();
+        const placed = texts.map((text) => {
+            const bytes = encoder.encode(text);
+            const at = module._malloc(bytes.length + 1);
+            module.HEAPU8.set(bytes, at);
+            return [at, bytes.length];
+        });
         try {
-            return f(...rest, at, bytes.length);
+            return f(...placed.flat(), ...rest);
         } finally {
-            module._free(at);
+            placed.forEach(([at]) => module._free(at));
         }
     };
     // The program's answer, which ends at its first 0 byte.
     const decoder = new TextDecoder();
     const answer = (at) => decoder.decode(module.HEAPU8.subarray(at, module.HEAPU8.indexOf(0, at)));
-    const about = JSON.parse(answer(module._about()));
-    const numbers = (at, size) => Array.from(module.HEAP32.subarray(at / 4, at / 4 + size));
+    const json = (at) => JSON.parse(answer(at));
+    const about = json(module._about());
+    const sorts =
+        about.sorts.map((sort) => ({...sort, title: `${sort.name[0].toUpperCase()}${sort.name.slice(1)} sort`}));
 
     // What the view draws of a sort at a step, read by the names the program
-    // gives: its ints, and its arrays as views of the program's memory, good
-    // until its next call. Each field's name and place, in ints, found once.
+    // gives: its ints, and its arrays as views of the program's memory. Each
+    // field's name and place, in ints, found once. Each place the program
+    // answers from has one object, filled anew at each answer, its views made
+    // anew only when their arrays move: nothing is made at each step.
     const {shown, range} = about;
     const fields = (named) => Object.entries(named).map(([field, offset]) => [camel(field), offset / 4]);
     const ints = fields(shown.ints);
     const arrays = Object.entries(shown.arrays).map(([field, [offset, size]]) => [field, offset / 4, camel(size)]);
     const [rangesAt, rangesSize] = [shown.ranges[0] / 4, camel(shown.ranges[1])];
     const rangeFields = fields(range.fields);
-    const read = (heap, at, named) => {
-        const result = {};
+    const read = (heap, at, named, into) => {
         for (const [field, offset] of named) {
-            result[field] = heap[at + offset];
+            into[field] = heap[at + offset];
         }
-        return result;
+        return into;
     };
+    const states = new Map();
     const state = (address) => {
         const heap = module.HEAP32;
         const at = address / 4;
-        const result = read(heap, at, ints);
+        const result = read(heap, at, ints, states.get(address) ?? {pending: []});
+        states.set(address, result);
         for (const [field, offset, size] of arrays) {
-            result[field] = heap.subarray(heap[at + offset] / 4, heap[at + offset] / 4 + result[size]);
+            const [from, view] = [heap[at + offset] / 4, result[field]];
+            if (view?.buffer !== heap.buffer || view.byteOffset !== from * 4 || view.length !== result[size]) {
+                result[field] = heap.subarray(from, from + result[size]);
+            }
         }
         const first = heap[at + rangesAt] / 4;
-        result.pending =
-            Array.from({length: result[rangesSize]}, (_, i) => read(heap, first + i * range.size / 4, rangeFields));
+        result.pending.length = result[rangesSize];
+        for (let i = 0; i < result.pending.length; i++) {
+            result.pending[i] = read(heap, first + i * range.size / 4, rangeFields, result.pending[i] ?? {});
+        }
         return result;
     };
-    const orderOf = (wanted) => about.orders.findIndex((order) => order.name === wanted);
+
+    // A run the program holds, by its number: what it is, its session, and
+    // the calls on it. What its calls answer is good until the same call is
+    // next made for the same sort.
+    const held = (number) => {
+        const facts = json(module._run_facts(number));
+        return {
+            // n, seed, own, arrangement, report (its counts, in the sorts' order), values (the text of a link)
+            ...facts,
+            session: answer(module._run_session(number)),
+            // Why its counts are what they are: the counts of its values as arranged, and the numbers that explain
+            // them.
+            explain: () => json(module._run_explain(number)),
+            // Its sorts made ready to be shown, each anew, in windows of steps; moved; given a new window from a step.
+            watch: (sort, steps) => state(module._run_watch(number, sort, steps)),
+            go: (sort, step) => state(module._run_go(number, sort, step)),
+            refill: (sort, first) => state(module._run_refill(number, sort, first)),
+            keepEnd: (sort, steps) => module._run_keep_end(number, sort, steps),
+            release: () => module._run_release(number),
+        };
+    };
+    // A run the program made, or why it refused it: {count, seed, values}, each '' or its refusal, and
+    // arrangement, 'unknown', 'generated-only' or ''.
+    const made = (number) => number ? {run: held(number)} : {refused: json(module._refusal())};
 
     return {
-        // The largest number of values, the sorts in the program's order, each with its title, as "Insertion sort",
-        // and the arrangements of values (orders), with their labels.
+        // The largest number of values; the seed's range, [least, greatest]; a guess's highest and the rule said
+        // when one is refused; the steps in a window of the race.
         max: about.max,
-        sorts: about.sorts.map((sort) => ({...sort, title: `${sort.name[0].toUpperCase()}${sort.name.slice(1)} sort`})),
-        orders: about.orders,
-        // The whole session on the answers, one a line, and its report's counts, in the sorts' order (null
-        // without a report).
-        session: (answers) => {
-            const text = answer(call(module._run_session, answers));
-            const report = module._report();
-            const counts = numbers(report + 4, module.HEAP32[report / 4]);
-            return {text, counts: counts[0] < 0 ? null : counts};
+        seed: about.seed,
+        guess: about.guess,
+        window: about.window,
+        // The sorts, in the program's order, each with its title, as "Insertion sort"; the arrangements, likewise,
+        // each with whether it applies to the learner's own values.
+        sorts,
+        arrangements: about.arrangements,
+        // A run of generated values on the form's answers (texts: count, seed, list, arrangement).
+        generated: ({count, seed, list, arrangement}) =>
+            made(call(module._run_generated, [count, seed, list, arrangement])),
+        // A run of the learner's values in text, listed or not, in the arrangement named.
+        own: (text, arrangement, listing) => made(call(module._run_own, [text, arrangement], listing ? 1 : 0)),
+        // The counts of the sorts for n values from seed in the arrangement named, for the chart.
+        counts: (n, seed, arrangement) => {
+            const at = call(module._counts, [arrangement], n, seed) / 4;
+            return Array.from(module.HEAP32.subarray(at, at + sorts.length));
         },
-        // '' when question 0 (the count) or 1 (the seed) takes the text alone; otherwise the rule it refuses it by.
-        refusal: (question, text) => answer(call(module._refusal, text, question)),
-        // The whole number a guess at a count holds, from 0 to 2147483647, by the program's rule; -1 if none.
-        guess: (text) => call(module._guess_of, text),
-        // The learner's values in text, taken: '' once taken, or why they are refused.
-        take: (text) => answer(call(module._take_values, text)),
-        // The values taken, as a link gives them: each followed by a comma but the last.
-        taken: () => answer(module._taken_values()),
-        // The program's run on the values taken, without its questions, listed or not, and its report's counts.
-        runTaken: (listing) => {
-            const text = answer(module._run_values(listing ? 1 : 0));
-            return {text, counts: numbers(module._report() + 4, about.sorts.length)};
-        },
-        // Why the counts for a run's values ({n, seed} generated, or {own: true}, those taken) in the arrangement
-        // named are what they are: the counts, the quick sort's for the values as generated or typed, the pairs
-        // nearly-ascending exchanges, and the numbers that explain them.
-        explain: (run, order) =>
-            JSON.parse(answer(module._explain(run.n, run.seed ?? 0, orderOf(order), run.own ? 1 : 0))),
-        // The counts of the sorts for n values from seed in the order named.
-        counts: (n, seed, order) => numbers(module._counts(n, seed, orderOf(order)), about.sorts.length),
-        // The sorts made ready to be shown, the first anew, each in a call of its own.
-        watch: (run, order, steps, sort) =>
-            state(module._watch(run.n, run.seed ?? 0, orderOf(order), run.own ? 1 : 0, steps, sort)),
-        go: (sort, step) => state(module._watch_go(sort, step)),
-        refill: (sort, first) => state(module._watch_refill(sort, first)),
-        keepEnd: (sort, steps) => module._watch_keep_end(sort, steps),
+        // The whole number a guess at a count holds, by the program's rule; -1 if none.
+        guessed: (text) => call(module._guess_of, [text]),
+        // The step of a race of last steps a text names, by the same rule; -1 if none.
+        stepOf: (text, last) => call(module._step_of, [text], last),
     };
 }

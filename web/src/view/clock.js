@@ -115,7 +115,7 @@ function tick(time)
         refilling = true;
         setTimeout(() => {
             refilling = false;
-            race.refill(short.sort);
+            race?.refill(short.sort);
         });
     }
 }

@@ -28,8 +28,8 @@ export const legends = {
 export const marks = {
     insertion(pen, m) {
         pen.line(0, m.high, pen.rangeRow);
-        pen.mark(m.other, m.values[m.other], colour.other, 'circle');
-        pen.mark(m.at, m.values[m.at], colour.at, 'triangle');
+        pen.mark(m.other, m.values[m.other], colour().other, 'circle');
+        pen.mark(m.at, m.values[m.at], colour().at, 'triangle');
     },
 
     merge(pen, m) {
@@ -39,15 +39,15 @@ export const marks = {
         const upper = pen.rangeRow + 10 * ratio;
         const lower = upper + 50 * ratio;
         const written = (i) => i < m.leftNext || (i > m.mid && i < m.rightNext);
-        pen.bars(m.scratch, m.low, m.high + 1, upper, lower, (i) => written(i) ? colour.faded : colour.bar);
+        pen.bars(m.scratch, m.low, m.high + 1, upper, lower, (i) => written(i) ? colour().faded : colour().bar);
         for (const [next, end] of [[m.leftNext, m.mid], [m.rightNext, m.high]]) {
             if (next <= end) {
-                glyph(context, 'diamond', (pen.x(next) + pen.x(next + 1)) / 2, lower + 2 * ratio, ratio, colour.line);
+                glyph(context, 'diamond', (pen.x(next) + pen.x(next + 1)) / 2, lower + 2 * ratio, ratio, colour().line);
             }
         }
         if (m.at >= 0) {
-            pen.mark(m.other, m.scratch[m.other], colour.other, 'circle', upper, lower);
-            pen.mark(m.at, m.values[m.at], colour.at, 'triangle');
+            pen.mark(m.other, m.scratch[m.other], colour().other, 'circle', upper, lower);
+            pen.mark(m.at, m.values[m.at], colour().at, 'triangle');
         }
     },
 
@@ -60,7 +60,7 @@ export const marks = {
         pen.line(m.lessEnd + 1, m.next - 1, pen.rangeRow, '=');
         pen.line(m.greaterStart, m.high, pen.rangeRow, '>');
         const y = pen.y(m.pivot, 0, pen.barsHeight);
-        context.strokeStyle = colour.line;
+        context.strokeStyle = colour().line;
         context.lineWidth = ratio;
         context.setLineDash([6 * ratio, 4 * ratio]);
         context.beginPath();
@@ -70,9 +70,9 @@ export const marks = {
         context.setLineDash([]);
         // The element examined went to other; at holds what it was exchanged with.
         if (m.at >= 0) {
-            pen.mark(m.other, m.values[m.other], colour.at, 'triangle');
+            pen.mark(m.other, m.values[m.other], colour().at, 'triangle');
             if (m.other !== m.at) {
-                pen.mark(m.at, m.values[m.at], colour.other, 'circle');
+                pen.mark(m.at, m.values[m.at], colour().other, 'circle');
             }
         }
     },

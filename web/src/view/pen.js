@@ -2,14 +2,12 @@
 // width. From the top, in CSS pixels: the bars, 100; the marks' shapes, 20;
 // the ranges, 20; for merge, the scratch array's bars, 50, and their marks;
 // for quick, the ranges waiting.
+import {styled} from '../dom.js';
 
-export const colour = {
-    bar: '#595959',
-    at: '#c0392b',
-    other: '#1a5fb4',
-    faded: '#b3b3b3',
-    line: '#1a1a1a'
-};
+// The marks' colours, from the style, read once.
+let colours = null;
+export const colour = () => colours ??=
+    Object.fromEntries(['bar', 'at', 'other', 'faded', 'line'].map((role) => [role, styled(`--${role}`)]));
 
 export class Pen {
     // n values from least to greatest on the canvas's context, ratio device pixels a CSS pixel.
@@ -45,7 +43,7 @@ export class Pen {
             return;
         }
         const {context, ratio} = this;
-        context.strokeStyle = context.fillStyle = colour.line;
+        context.strokeStyle = context.fillStyle = colour().line;
         context.lineWidth = 2 * ratio;
         context.setLineDash(dash.map((d) => d * ratio));
         context.beginPath();
@@ -58,7 +56,7 @@ export class Pen {
         }
     }
     // Bars for values[from..to-1], from the bottom up; one pixel's dot each where they are too many.
-    bars(values, from, to, upper, lower, fill = () => colour.bar)
+    bars(values, from, to, upper, lower, fill = () => colour().bar)
     {
         const {context, ratio, width, n} = this;
         const thin = width / n < 1;

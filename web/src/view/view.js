@@ -3,7 +3,7 @@
 // steps come from the program's own sorts; the view draws them (picture.js),
 // says them (words.js) and keeps the clock (clock.js). Reached through start.
 import {rememberStep} from '../address.js';
-import {theValues} from '../arranged.js';
+import {asGiven, theValues} from '../arranged.js';
 import {element, yielded} from '../dom.js';
 
 import * as clock from './clock.js';
@@ -12,31 +12,20 @@ import * as panels from './panels.js';
 import * as picture from './picture.js';
 import * as words from './words.js';
 
-// A window of recorded steps per sort: 4 MB each at most, a new one about every half second at the top speed;
-// and one of an eighth of that at each sort's end.
-const windowSteps = 1 << 19;
-
 let tools = null;
-let starts = 0;
+let watching = null;  // the run the view is of, from its start
 
-// The step a link asks for, by the rule the program takes a count by: one
-// word, blanks around it allowed, an optional sign and digits, from 0 to last.
-// -1 for anything else.
-export function stepOf(text, last)
-{
-    const match = /^[ \t\n\v\f\r]*([+-]?)(\d+)[ \t\n\v\f\r]*$/.exec(text);
-    const step = match ? Number(match[1] + match[2]) : -1;
-    return step >= 0 && step <= last ? Math.abs(step) : -1;
-}
+// The run the view is of, or null.
+export const showing = () => watching;
 
-// The view for a run ({n, seed} of generated values, or {n, own: true} of the
-// learner's) in the arrangement named; it opens at
-// step asked, a step's text from the address, or at step 0. Paused. Each
-// sort is made ready in a task of its own; a later start stops an earlier one.
-// With held, a promise, every count is held back until it settles: the view
-// shows step 0 and nothing moves; then it opens, with the focus on Play, or
-// with null, for a run given up, it stays so.
-export async function start(program, run, orderName, asked, held = null)
+// The view for a run (program.generated's or program.own's), its values
+// arranged as it asks; it opens at step asked, a step's text from the address,
+// or at step 0. Paused. Each sort is made ready in a task of its own; a later
+// start stops an earlier one, and lets go of its run. With held, a promise,
+// every count is held back until it settles: the view shows step 0 and
+// nothing moves; then it opens, with the focus on Play, or with null, for a
+// run given up, it stays so.
+export async function start(program, run, asked, held = null)
 {
     if (!tools) {
         panels.make(program.sorts);
@@ -45,7 +34,10 @@ export async function start(program, run, orderName, asked, held = null)
     }
     tools = program;
     clock.reset(null);
-    const started = ++starts;
+    if (watching !== run) {
+        watching?.release();
+    }
+    watching = run;
     controls(held === null);
     // Each state's arrays are views of the program's memory, good until its next call: read at once.
     let [least, greatest] = [0, 1];
@@ -53,26 +45,26 @@ export async function start(program, run, orderName, asked, held = null)
     for (const sort of tools.sorts.keys()) {
         if (sort > 0) {
             await yielded();
-            if (started !== starts) {
+            if (watching !== run) {
                 return;
             }
         }
-        const state = tools.watch(run, orderName, windowSteps, sort);
+        const state = run.watch(sort, tools.window);
         if (sort === 0 && run.n > 0) {
             least = state.values.reduce((a, b) => Math.min(a, b));
             greatest = state.values.reduce((a, b) => Math.max(a, b));
         }
         counts.push(state.count);
     }
-    const race = {n: run.n, least, greatest, last: Math.max(...counts), sorts: tools.sorts, shown: []};
-    const values = theValues(run, orderName, 'the last run');
+    const race = {run, n: run.n, least, greatest, last: Math.max(...counts), sorts: tools.sorts, shown: []};
+    const values = theValues(run, run.arrangement, 'the last run');
     element('watch-order').textContent = `${values[0].toUpperCase()}${values.slice(1)}` +
-        (orderName === 'generated' ? '.' : ', as the arrangement asks.');
+        (asGiven(run.arrangement) ? '.' : ', as the arrangement asks.');
     element('watch-refused').textContent = '';
     element('watch').hidden = false;
     if (held !== null) {
         hold(race);
-        if ((await held) === null || started !== starts) {
+        if ((await held) === null || watching !== run) {
             return;
         }
         controls(true);
@@ -84,10 +76,10 @@ export async function start(program, run, orderName, asked, held = null)
     // Then the last steps of each sort, kept apart, so that End and the steps before it take no new run.
     for (const sort of tools.sorts.keys()) {
         await yielded();
-        if (started !== starts) {
+        if (watching !== run) {
             return;
         }
-        tools.keepEnd(sort, windowSteps / 8);
+        run.keepEnd(sort, tools.window / 8);
     }
 }
 
@@ -96,13 +88,13 @@ function openRace(race, asked)
 {
     clock.reset({
         last: race.last,
-        ahead: windowSteps / 4,
+        ahead: tools.window / 4,
         show: (step, how) => show(race, step, how),
-        refill: (sort) => tools.refill(sort, race.shown[sort].step),
+        refill: (sort) => race.run.refill(sort, race.shown[sort].step),
         playing: (on) => words.hideValues(race, on),
     });
     element('watch-position').max = race.last;
-    const at = asked === null ? 0 : stepOf(asked, race.last);
+    const at = asked === null ? 0 : tools.stepOf(asked, race.last);
     element('watch-refused').textContent = at < 0 ?
         `There is no step "${asked}" in this run: its steps are the whole numbers from 0 to ${race.last}.` :
         '';
@@ -113,7 +105,7 @@ function openRace(race, asked)
 function hold(race)
 {
     race.shown = race.sorts.map((sort, i) => {
-        const state = tools.go(i, 0);
+        const state = race.run.go(i, 0);
         words.hold(race, i, state);
         picture.draw(race, i, state);
         return state;
@@ -136,7 +128,7 @@ function controls(on)
 function show(race, step, how)
 {
     race.shown = race.sorts.map((sort, i) => {
-        const state = tools.go(i, step);
+        const state = race.run.go(i, step);
         words.describe(race, i, state, step, how !== 'playing');
         picture.draw(race, i, state);
         return state;
@@ -151,12 +143,13 @@ function show(race, step, how)
 }
 
 // Brings the view's code to the engine's optimising tier before the first
-// view: a link may jump anywhere first.
+// view, on a run of its own: a link may jump anywhere first.
 function warm(program)
 {
-    program.sorts.forEach(
-        (_, sort) => program.watch({n: 300, seed: 1}, 'descending', 1 << 12, sort) && program.keepEnd(sort, 1 << 9));
+    const {run} = program.generated({count: '300', seed: '1', list: 'n', arrangement: 'descending'});
+    program.sorts.forEach((_, sort) => run.watch(sort, 1 << 12) && run.keepEnd(sort, 1 << 9));
     for (const k of [20000, 100, 40000, 39999, 0]) {
-        program.sorts.forEach((_, sort) => program.go(sort, k));
+        program.sorts.forEach((_, sort) => run.go(sort, k));
     }
+    run.release();
 }

@@ -3,7 +3,7 @@
 // and a date format, and the first ones a page makes load the locale's data,
 // tens of milliseconds.
 /* global uPlot -- the chart library's own name, once it has run */
-import {element, painted} from './dom.js';
+import {element, painted} from '../dom.js';
 
 // Number formats in navigator.language, as the chart library makes, for any
 // tag the browser reports: WebKitGTK under LANG=C.UTF-8 reports "C", which is
