@@ -117,14 +117,16 @@ TEST(HeldRuns, ARunIsReadOnceAndHeldUnderItsOwnNumber)
     // The session is the dialogue's on the answers as typed; the report is of the values as generated.
     TextOut expected;
     TextIn typed(" 10\n+42\ny\n", &expected);
-    run_comparison(typed, expected, expected);
+    Report report;
+    run_comparison(typed, expected, expected, &report);
     EXPECT_EQ(run_session(first), expected.str());
     Values drawn(10);
     std::srand(42);
     fill_arrays(drawn.data(), drawn.data(), drawn.data(), 10);
-    EXPECT_EQ(std::string(run_facts(first)),
-              R"({"n":10,"seed":42,"own":false,"arrangement":"descending","report":[32,34,26],"values":")" +
-                  joined(drawn) + "\"}");
+    EXPECT_EQ(std::string(run_facts(first)), R"({"n":10,"seed":42,"own":false,"arrangement":"descending","report":[)" +
+                                                 std::to_string(report.insertion) + "," + std::to_string(report.merge) +
+                                                 "," + std::to_string(report.quick) + R"(],"values":")" +
+                                                 joined(drawn) + "\"}");
     EXPECT_EQ(std::string(run_facts(second)),
               R"({"n":3,"seed":0,"own":true,"arrangement":"nearly-ascending","report":[2,5,5],"values":"3,1,2"})");
     EXPECT_EQ(std::string(run_session(second)).substr(0, 22), "Unsorted array: \n3 1 2");
