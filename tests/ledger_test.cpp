@@ -126,7 +126,7 @@ TEST_P(Explained, EachOperationBelongsToTheMergeOrPartitionOfTheReferenceSort)
         for (int i = 1; i < 2 * track.count(); ++i) {
             const int k = i <= track.count() ? i : 2 * track.count() - i;
             track.go(k);
-            const Marks& marks = track.shown().marks;
+            const Marks& marks = track.state().marks;
             EXPECT_EQ((Owner{marks.high - marks.low + 1, marks.depth}), (*owners)[static_cast<std::size_t>(k - 1)])
                 << sort->name << " at step " << k;
             EXPECT_LE(marks.depth, sort == &sorts[1] ? merge_levels(n) : n);

@@ -118,26 +118,26 @@ TEST_P(EverySort, ShowsEachStepAsAPlainRunAtWindowEdgesAndTheEnd)
         std::vector<int> values = input.values;
         StopAt plain(values.data(), n, at);
         EXPECT_EQ(way.watched(values.data(), 0, n - 1, plain), count);
-        const State& shown = small.shown();
+        const State& shown = small.state();
         EXPECT_EQ(shown.step, at);
         EXPECT_EQ(shown.values, at == 0 ? input.values : plain.seen) << "step " << k;
-        EXPECT_EQ(shown.pending, whole.shown().pending) << "step " << k;
-        EXPECT_EQ(shown.marks, whole.shown().marks) << "step " << k;
+        EXPECT_EQ(shown.pending, whole.state().pending) << "step " << k;
+        EXPECT_EQ(shown.marks, whole.state().marks) << "step " << k;
         if (way.sort == &::sorts[1] && shown.marks.low >= 0) {
             EXPECT_TRUE(std::equal(shown.scratch.begin() + shown.marks.low,
                                    shown.scratch.begin() + shown.marks.high + 1,
-                                   whole.shown().scratch.begin() + shown.marks.low));
+                                   whole.state().scratch.begin() + shown.marks.low));
         }
     }
-    EXPECT_TRUE(std::is_sorted(small.shown().values.begin(), small.shown().values.end()));
+    EXPECT_TRUE(std::is_sorted(small.state().values.begin(), small.state().values.end()));
     // Every step in turn, through windows of two: each window's first step is made from the run before it.
     if (count <= 2000) {
         Track pairs(*way.sort, input.values, 2);
         for (int k = 0; k <= count; ++k) {
             pairs.go(k);
             whole.go(k);
-            ASSERT_EQ(pairs.shown().marks, whole.shown().marks) << "step " << k;
-            ASSERT_EQ(pairs.shown().pending, whole.shown().pending) << "step " << k;
+            ASSERT_EQ(pairs.state().marks, whole.state().marks) << "step " << k;
+            ASSERT_EQ(pairs.state().pending, whole.state().pending) << "step " << k;
         }
     }
 }

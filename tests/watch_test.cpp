@@ -50,17 +50,17 @@ TEST_P(WorkedSteps, ShowEachOperationOnceItIsDone)
     const Worked& w = GetParam();
     Track track(*w.sort, w.input, 2);
     ASSERT_EQ(track.count(), static_cast<int>(w.steps.size()));
-    EXPECT_EQ(track.shown().values, w.input);
+    EXPECT_EQ(track.state().values, w.input);
     const int count = track.count();
     for (int i = 1; i < 2 * count; ++i) {
         const int k = i <= count ? i : 2 * count - i;
         track.go(k);
         const auto& [values, at, other] = w.steps[static_cast<std::size_t>(k - 1)];
-        EXPECT_EQ(track.shown().values, values) << "step " << k;
-        EXPECT_EQ(std::tuple(track.shown().marks.at, track.shown().marks.other), std::tuple(at, other)) << "step " << k;
+        EXPECT_EQ(track.state().values, values) << "step " << k;
+        EXPECT_EQ(std::tuple(track.state().marks.at, track.state().marks.other), std::tuple(at, other)) << "step " << k;
     }
     track.go(0);
-    EXPECT_EQ(track.shown().values, w.input);
+    EXPECT_EQ(track.state().values, w.input);
 }
 
 INSTANTIATE_TEST_SUITE_P(Inputs, WorkedSteps, testing::ValuesIn(worked), [](const auto& param) {
@@ -72,25 +72,25 @@ TEST(WorkedSteps, MergeShowsItsRunsInScratchAndQuickTheRangesWaitingEachAtItsDep
 {
     Track merging(*merge, {3, 1, 2});
     merging.go(1);  // the merge of 3 and 1
-    EXPECT_EQ(merging.shown().marks.depth, 2);
+    EXPECT_EQ(merging.state().marks.depth, 2);
     merging.go(4);  // 1 and 3 from the left run, 2 from the right
-    const Values scratch(merging.shown().scratch.begin(), merging.shown().scratch.end());
+    const Values scratch(merging.state().scratch.begin(), merging.state().scratch.end());
     EXPECT_EQ(scratch, (Values{1, 3, 2}));
     EXPECT_EQ(
-        std::tuple(merging.shown().marks.left_next, merging.shown().marks.right_next, merging.shown().marks.depth),
+        std::tuple(merging.state().marks.left_next, merging.state().marks.right_next, merging.state().marks.depth),
         std::tuple(1, 3, 1));
 
     Track partitions(*quick, {3, 1, 2});
-    EXPECT_EQ(partitions.shown().pending, (std::vector<Range>{{0, 2, 1}}));
+    EXPECT_EQ(partitions.state().pending, (std::vector<Range>{{0, 2, 1}}));
     partitions.go(2);
-    EXPECT_EQ(partitions.shown().pending, std::vector<Range>{});
-    EXPECT_EQ(partitions.shown().marks.depth, 1);
+    EXPECT_EQ(partitions.state().pending, std::vector<Range>{});
+    EXPECT_EQ(partitions.state().marks.depth, 1);
     partitions.go(3);  // the first partition done: 1, 2 below the pivot wait, one deeper
-    EXPECT_EQ(partitions.shown().pending, (std::vector<Range>{{0, 1, 2}}));
-    EXPECT_EQ(std::tuple(partitions.shown().marks.less_end, partitions.shown().marks.greater_start), std::tuple(1, 3));
+    EXPECT_EQ(partitions.state().pending, (std::vector<Range>{{0, 1, 2}}));
+    EXPECT_EQ(std::tuple(partitions.state().marks.less_end, partitions.state().marks.greater_start), std::tuple(1, 3));
     partitions.go(4);
-    EXPECT_EQ(partitions.shown().pending, std::vector<Range>{});
-    EXPECT_EQ(std::tuple(partitions.shown().marks.pivot, partitions.shown().marks.next, partitions.shown().marks.depth),
+    EXPECT_EQ(partitions.state().pending, std::vector<Range>{});
+    EXPECT_EQ(std::tuple(partitions.state().marks.pivot, partitions.state().marks.next, partitions.state().marks.depth),
               std::tuple(1, 1, 2));
 }
 

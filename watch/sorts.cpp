@@ -3,7 +3,7 @@
 #include "recorder.hpp"
 #include "sorting.hpp"
 
-const Sort sorts[3] = {
+const Sort sorts[sort_count] = {
     {"insertion", "exchanges", [](int* values, int n) { return insertion_sort(values, n); },
      [](int* values, int n, Recorder& watch) { return insertion_sort(values, n, watch); }, &Report::insertion},
     {"merge", "elements written back", [](int* values, int n) { return merge_sort(values, 0, n - 1); },

@@ -18,5 +18,8 @@ struct Sort {
     int Report::*reported;
 };
 
-extern const Sort sorts[3];
-inline constexpr std::size_t sort_count = std::size(sorts);
+// How many sorts the page shows, and the sorts. They are defined in
+// sorts.cpp, so that their runs told to a recorder are compiled there alone,
+// for speed, and not again in the page's boundary, which is built for size.
+inline constexpr std::size_t sort_count = 3;
+extern const Sort sorts[sort_count];

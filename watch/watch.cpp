@@ -11,14 +11,14 @@ Track::Track(const Sort& sort, std::vector<int> input, int window)
     : sort_(&sort), input_(std::move(input)), window_(std::max(window, 1))
 {
     fill(now_, 0, window_);
-    shown_ = now_.base;
+    state_ = now_.base;
 }
 
 void Track::refill(int first)
 {
-    const int shown = shown_.step;
+    const int shown = state_.step;
     fill(now_, first, window_);
-    shown_ = now_.base;
+    state_ = now_.base;
     next_ = 0;
     replay(shown);
 }
@@ -38,7 +38,7 @@ void Track::go(int step)
         } else {
             fill(now_, step - window_ / 2, window_);
         }
-        shown_ = now_.base;
+        state_ = now_.base;
         next_ = 0;
     }
     replay(step);
@@ -78,22 +78,22 @@ void Track::fill(Window& window, int first, int steps)
     window.last = static_cast<int>(std::min<long long>(last, count_));
 }
 
-// A partition's end is shown with its last examination, and a merge's depth
-// worked out for the step shown alone: at every merge replayed, it made a
-// replay through a window of merge sort's twice as long.
+// A partition's end is shown with its last examination. A merge's depth is
+// worked out for the step shown alone: worked out at every merge replayed, it
+// would take as long as the replay itself.
 void Track::replay(int step)
 {
-    if (step < shown_.step) {
-        shown_ = now_.base;
+    if (step < state_.step) {
+        state_ = now_.base;
         next_ = 0;
     }
     const auto& events = now_.events;
-    while (next_ < events.size() && (shown_.step < step || events[next_].kind == Event::partitioned)) {
+    while (next_ < events.size() && (state_.step < step || events[next_].kind == Event::partitioned)) {
         const Event& event = events[next_++];
-        shown_.step += event.counted();
-        apply(shown_, event, true);
+        state_.step += event.counted();
+        apply(state_, event, true);
     }
-    Marks& marks = shown_.marks;
+    Marks& marks = state_.marks;
     if (marks.mid >= 0) {
         marks.depth = merge_depth(marks.low, marks.high, static_cast<int>(input_.size()));
     }

@@ -23,7 +23,7 @@ public:
 
     const Sort& sort() const { return *sort_; }
     int count() const { return count_; }
-    const State& shown() const { return shown_; }
+    const State& state() const { return state_; }
     int first() const { return now_.base.step; }
     int last() const { return now_.last; }
 
@@ -51,6 +51,6 @@ private:
     int count_ = 0;
     bool counted_ = false;
     Window now_, end_;
-    State shown_;
+    State state_;
     std::size_t next_ = 0;  // the event of now_ after the step shown
 };

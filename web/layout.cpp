@@ -12,7 +12,7 @@
 const Shown* ShownCopy::of(const Track& track)
 {
     // Assigned, not made anew: once as long as the longest, they take no memory.
-    const State& state = track.shown();
+    const State& state = track.state();
     values_.assign(state.values.begin(), state.values.end());
     scratch_.assign(state.scratch.begin(), state.scratch.end());
     pending_.assign(state.pending.begin(), state.pending.end());

@@ -99,9 +99,9 @@ function fromAddress(names)
 
 // The forms, once the program can answer them (tools): its limits and its
 // arrangements, filled from the address, each run they ask for handed to
-// runs(own): false for the three questions, true for the learner's values,
-// null for the kind of run shown (a new arrangement). Returns the run the
-// address asks for, as own is.
+// runs(kind): 'answers' for the three questions, 'values' for the learner's
+// values, 'again' for the kind of run shown (a new arrangement). Returns the
+// kind of run the address asks for.
 export function start(tools, runs)
 {
     const [least, greatest] = tools.seed;
@@ -111,25 +111,25 @@ export function start(tools, runs)
     order.replaceChildren(...tools.arrangements.map((option) => new Option(label(option.name), option.name)));
     form.addEventListener('submit', (submitted) => {
         submitted.preventDefault();
-        runs(false);
+        runs('answers');
     });
     // Enter in any field runs, the tick box and the arrangement's list included.
     form.addEventListener('keydown', (press) => {
         if (press.key === 'Enter' && press.target !== form.querySelector('button')) {
             press.preventDefault();
-            runs(false);
+            runs('answers');
         }
     });
     // Enter in the values' field starts a new line: only the button runs them.
     element('own').addEventListener('submit', (submitted) => {
         submitted.preventDefault();
-        runs(true);
+        runs('values');
     });
     order.addEventListener('change', () => {
         unlisted = null;
-        runs(null);
+        runs('again');
     });
     form.hidden = element('own').hidden = false;
     fromAddress(tools.arrangements.map((option) => option.name));
-    return linked('values') !== null;
+    return linked('values') === null ? 'answers' : 'values';
 }

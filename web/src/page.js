@@ -42,28 +42,28 @@ function showSession(text, held = false, own = false)
         box.style.containIntrinsicWidth = `auto ${rest.length}ch`;
         return [line.slice(0, end), box, line.slice(-1)];
     };
-    const shown = element('session');
-    shown.classList.remove('whole');
+    const session = element('session');
+    session.classList.remove('whole');
     const lines = text.split(/(?<=\n)/);
     const note = Object.assign(document.createElement('span'), {
         className: 'held',
         textContent: 'The report\'s three counts are held back until you guess them, or choose Just watch.\n'
     });
-    shown.replaceChildren(...(held ? lines.slice(0, -3) : lines).flatMap(parts), ...(held ? [note] : []));
+    session.replaceChildren(...(held ? lines.slice(0, -3) : lines).flatMap(parts), ...(held ? [note] : []));
 }
 
-// The run shown: {tools, run (program.generated's or program.own's), made
+// The run presented: {tools, run (program.generated's or program.own's), made
 // (forms.make's), values (in words), told (its status line)}. Each part of the
 // page that works for a run after a wait asks whether it is still this one.
 let current = null;
 // The step a link opens the view at, for its own run alone.
 let linkStep = linked('step');
 
-// Runs the program on the form's answers, or with own on the learner's
-// values, or with null on the kind of values shown; a refusal is said beside
-// what was refused and in the status region, as is a failure, and the last
-// run stays shown.
-function ask(own)
+// Runs the program on the form's answers ('answers'), on the learner's values
+// ('values'), or on the kind of values shown ('again', in a new arrangement);
+// a refusal is said beside what was refused and in the status region, as is a
+// failure, and the last run stays shown.
+function ask(kind)
 {
     let part = 'Starting the program';
     program
@@ -71,10 +71,10 @@ function ask(own)
             const asked = linkStep;
             linkStep = null;
             part = 'The run';
-            const made = forms.make(tools, own ?? Boolean(current?.run.own));
+            const made = forms.make(tools, kind === 'again' ? Boolean(current?.run.own) : kind === 'values');
             if (made.refused) {
                 said.textContent = `Not run: ${made.refused}` +
-                    (element('session').textContent ? ' What is shown is the last run.' : '');
+                    (element('session').textContent ? ' What is presented is the last run.' : '');
                 return;
             }
             present(tools, made, asked);
@@ -83,12 +83,12 @@ function ask(own)
 }
 
 // The run's line in the status region, and a failure after it.
-function tell(shown, line)
+function tell(presented, line)
 {
-    shown.told = line;
+    presented.told = line;
     said.textContent = line;
 }
-const fail = (shown, what, error) => (said.textContent = `${shown.told} ${failed(what, error)}`);
+const fail = (presented, what, error) => (said.textContent = `${presented.told} ${failed(what, error)}`);
 
 // "a, b and c"
 const listed = (items) => items.length < 2 ? items.join('') : `${items.slice(0, -1).join(', ')} and ${items.at(-1)}`;
@@ -96,9 +96,9 @@ const listed = (items) => items.length < 2 ? items.join('') : `${items.slice(0, 
 // The run's counts in words: its report's, of the values as generated or
 // typed; with why (run.explain), those of the values as arranged too, where
 // they differ.
-function counted(shown, why = null)
+function counted(presented, why = null)
 {
-    const {tools, run, made} = shown;
+    const {tools, run, made} = presented;
     const report = tools.sorts.map((sort, i) => `${sort.name} sort ${run.report[i]}`).join(', ');
     if (run.arrangement === 'generated') {
         return `${made.ran}: ${report}.`;
@@ -123,14 +123,14 @@ function present(tools, made, asked)
     if (current && current.run !== view.showing()) {
         current.run.release();
     }
-    const shown = {tools, run, made, values: theValues(run, run.arrangement)};
-    current = shown;
+    const presented = {tools, run, made, values: theValues(run, run.arrangement)};
+    current = presented;
     showSession(run.session, held, run.own);
     tell(
-        shown,
+        presented,
         held ? `${made.ran}: the counts are held back until you guess them.${made.unlinked}` :
-               counted(shown) + made.unlinked);
-    const guessed = held ? guess.ask(tools, shown.values) : null;
+               counted(presented) + made.unlinked);
+    const guessed = held ? guess.ask(tools, presented.values) : null;
     reasons.hide();
     if (!held) {
         guess.putAway();
@@ -140,13 +140,13 @@ function present(tools, made, asked)
     } else if (held) {
         chart.hold();
     } else {
-        showChart(shown);
+        showChart(presented);
     }
     // The view once the report is on the screen, as the chart: it runs the three sorts.
     // The address and the rest of the session too: the report need not wait for them.
     painted()
         .then(() => {
-            if (shown !== current) {
+            if (presented !== current) {
                 return;
             }
             element('session').classList.add('whole');
@@ -154,64 +154,64 @@ function present(tools, made, asked)
                 made.link && (held ? {...made.link, guess: '1', ...(asked === null ? {} : {step: asked})} : made.link));
             const viewing = view.start(tools, run, asked, guessed);
             if (held) {
-                guessed.then((outcome) => release(shown, outcome)).catch((error) => fail(shown, 'The reveal', error));
+                guessed.then((outcome) => release(presented, outcome)).catch((error) => fail(presented, 'The reveal', error));
             } else {
                 // In a task of their own: they run the sorts the view has not.
-                yielded().then(() => reasoned(shown)).catch((error) => fail(shown, 'The reasons', error));
+                yielded().then(() => reasoned(presented)).catch((error) => fail(presented, 'The reasons', error));
             }
             return viewing;
         })
-        .catch((error) => fail(shown, 'The view', error));
+        .catch((error) => fail(presented, 'The view', error));
 }
 
 // The chart for a run of generated values.
-function showChart(shown) { chart.show(shown.run, shown.tools).catch((error) => fail(shown, 'The chart', error)); }
+function showChart(presented) { chart.show(presented.run, presented.tools).catch((error) => fail(presented, 'The chart', error)); }
 
 // Why the run's counts are what they are, unless a later run took over; returns the program's numbers for it.
-function explain(shown)
+function explain(presented)
 {
-    if (shown !== current) {
+    if (presented !== current) {
         return null;
     }
-    const why = shown.run.explain();
-    reasons.show(shown.tools.sorts, why, shown.run, shown.values);
+    const why = presented.run.explain();
+    reasons.show(presented.tools.sorts, why, presented.run, presented.values);
     return why;
 }
 
-// The reasons for a run shown at once, and in its status line its counts as arranged.
-function reasoned(shown)
+// The reasons for a run presented at once, and in its status line its counts as arranged.
+function reasoned(presented)
 {
-    const why = explain(shown);
-    if (why && shown.run.arrangement !== 'generated') {
-        tell(shown, counted(shown, why) + shown.made.unlinked);
+    const why = explain(presented);
+    if (why && presented.run.arrangement !== 'generated') {
+        tell(presented, counted(presented, why) + presented.made.unlinked);
     }
 }
 
 // What a guess held back, once the learner has ended it (outcome, from
 // guess.ask): the report, the guesses against the counts, the reasons and the
 // chart. The address drops the guess; the view opens by itself.
-function release(shown, outcome)
+function release(presented, outcome)
 {
-    if (outcome === null || shown !== current) {
+    if (outcome === null || presented !== current) {
         return;
     }
-    const {tools, run, made} = shown;
+    const {tools, run, made} = presented;
     showSession(run.session, false, run.own);
     element('session').classList.add('whole');
     rememberRun(made.link);
-    const why = explain(shown);
-    const ran = counted(shown, why) + made.unlinked;
+    const why = explain(presented);
+    const ran = counted(presented, why) + made.unlinked;
     if (outcome.guesses) {
         tell(
-            shown,
-            `${ran} Your guesses against the counts for ${shown.values}: ${
+            presented,
+            `${ran} Your guesses against the counts for ${presented.values}: ${
                 guess.reveal(tools.sorts, outcome.guesses, why.counts)}`);
     } else {
         guess.putAway();
-        tell(shown, ran);
+        tell(presented, ran);
     }
     if (!run.own) {
-        showChart(shown);
+        showChart(presented);
     }
 }
 

@@ -70,8 +70,8 @@ async function fill(run, program)
         element('progress-text').textContent = `${data[0].length} of ${points.length} sizes`;
         chart.real = data;
         // A log scale has no 0: such counts sit on its floor, 1, and the note says so.
-        const shown = data.map((values, i) => i === 0 ? values : values.map((value) => Math.max(value, 1)));
-        chart.setData([...shown, ...curves(program.sorts, data[0], random)]);
+        const floored = data.map((values, i) => i === 0 ? values : values.map((value) => Math.max(value, 1)));
+        chart.setData([...floored, ...curves(program.sorts, data[0], random)]);
         await painted();
         if (run !== charting) {
             return;

@@ -56,7 +56,7 @@ export async function start(program, run, asked, held = null)
         }
         counts.push(state.count);
     }
-    const race = {run, n: run.n, least, greatest, last: Math.max(...counts), sorts: tools.sorts, shown: []};
+    const race = {run, n: run.n, least, greatest, last: Math.max(...counts), sorts: tools.sorts, states: []};
     const values = theValues(run, run.arrangement, 'the last run');
     element('watch-order').textContent = `${values[0].toUpperCase()}${values.slice(1)}` +
         (asGiven(run.arrangement) ? '.' : ', as the arrangement asks.');
@@ -90,7 +90,7 @@ function openRace(race, asked)
         last: race.last,
         ahead: tools.window / 4,
         show: (step, how) => show(race, step, how),
-        refill: (sort) => race.run.refill(sort, race.shown[sort].step),
+        refill: (sort) => race.run.refill(sort, race.states[sort].step),
         playing: (on) => words.hideValues(race, on),
     });
     element('watch-position').max = race.last;
@@ -104,7 +104,7 @@ function openRace(race, asked)
 // Step 0 with every count held back, off the clock.
 function hold(race)
 {
-    race.shown = race.sorts.map((sort, i) => {
+    race.states = race.sorts.map((sort, i) => {
         const state = race.run.go(i, 0);
         words.hold(race, i, state);
         picture.draw(race, i, state);
@@ -127,7 +127,7 @@ function controls(on)
 // the address; or 'over', the same, said as the race's end. Returns their states.
 function show(race, step, how)
 {
-    race.shown = race.sorts.map((sort, i) => {
+    race.states = race.sorts.map((sort, i) => {
         const state = race.run.go(i, step);
         words.describe(race, i, state, step, how !== 'playing');
         picture.draw(race, i, state);
@@ -139,7 +139,7 @@ function show(race, step, how)
         words.say(race, step, how === 'over' ? 'The race is over. ' : '');
         rememberStep(step);
     }
-    return race.shown;
+    return race.states;
 }
 
 // Brings the view's code to the engine's optimising tier before the first

@@ -78,7 +78,7 @@ export function hideValues(race, hidden)
 // The step and the counters, in the view's live region.
 export function say(race, step, prefix = '')
 {
-    const counters = race.shown.map(
+    const counters = race.states.map(
         (state, sort) => `${race.sorts[sort].counted}: ${state.step} (${ledger(race, sort, state, step)})`);
     element('watch-said').textContent = `${prefix}Step ${step} of ${race.last}: ${counters.join(', ')}.`;
 }
