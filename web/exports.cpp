@@ -4,8 +4,6 @@
 #include "sorting.hpp"
 #include "values.hpp"
 
-#include "json.hpp"
-
 #include <algorithm>
 #include <cstdlib>
 #include <memory>
@@ -53,11 +51,6 @@ const Shown* shown(ShownCopy (&copies)[sort_count], int sort, const Track& track
     return copies[sort_at(sort)].of(track);
 }
 
-const char* applied(Applies applies)
-{
-    return applies == Applies::unknown ? "unknown" : applies == Applies::generated_only ? "generated-only" : "";
-}
-
 }  // namespace
 
 extern "C" {
@@ -82,28 +75,12 @@ int run_own(const char* text, int length, const char* arrangement, int arrangeme
 
 const char* refusal()
 {
-    static Json json;
-    json = Json();
-    json << "{\"count\":";
-    json.quoted(refused.count) << ",\"seed\":";
-    json.quoted(refused.seed) << ",\"values\":";
-    json.quoted(refused.values) << ",\"arrangement\":\"" << applied(refused.arrangement) << "\"}";
-    return json.text().c_str();
+    static std::string text;
+    text = refused.json();
+    return text.c_str();
 }
 
-const char* run_facts(int number)
-{
-    static Json json;
-    json = Json();
-    const Run& run = run_numbered(number);
-    json << "{\"n\":" << run.values().size() << ",\"seed\":" << run.seed() << ",\"own\":" << run.is_own()
-         << ",\"arrangement\":\"" << run.arrangement().name << "\",\"report\":[";
-    for (const Sort& sort : sorts) {
-        json << (&sort == sorts ? "" : ",") << run.report().*sort.reported;
-    }
-    json << "],\"values\":\"" << joined(run.values()) << "\"}";
-    return json.text().c_str();
-}
+const char* run_facts(int run) { return run_numbered(run).facts().c_str(); }
 
 const char* run_session(int run) { return run_numbered(run).session().c_str(); }
 

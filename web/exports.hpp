@@ -4,7 +4,7 @@
 //
 // What a call returns stays valid until the same call is next made: for the
 // calls that show a sort, until the same call is next made for that sort; a
-// run's session and explanation, while the run is held.
+// run's facts, session and explanation, while the run is held.
 #pragma once
 
 #include "layout.hpp"
@@ -28,14 +28,9 @@ EMSCRIPTEN_KEEPALIVE int run_generated(const char* count, int count_length, cons
 // A run of the learner's values in text, listed when listing is not 0 (Run::own), likewise.
 EMSCRIPTEN_KEEPALIVE int run_own(const char* text, int length, const char* arrangement, int arrangement_length,
                                  int listing);
-// Why the last run asked for was refused, as JSON: the count's, the seed's
-// and the values' refusals, "" where none, and the arrangement's, as
-// "unknown", "generated-only" or "".
+// Why the last run asked for was refused (Refusal::json).
 EMSCRIPTEN_KEEPALIVE const char* refusal();
-// What a run is, as JSON: its number of values, its seed (generated values),
-// whether the values are the learner's, its arrangement's name, its report's
-// counts in the sorts' order, and the values as a link gives them, each
-// followed by a comma but the last.
+// What a run is (Run::facts).
 EMSCRIPTEN_KEEPALIVE const char* run_facts(int run);
 // The run's session, as the program wrote it.
 EMSCRIPTEN_KEEPALIVE const char* run_session(int run);

@@ -8,6 +8,20 @@
 #include <cstdlib>
 #include <utility>
 
+std::string Refusal::json() const
+{
+    Json json;
+    json << "{\"count\":";
+    json.quoted(count) << ",\"seed\":";
+    json.quoted(seed) << ",\"values\":";
+    json.quoted(values) << ",\"arrangement\":\""
+                        << (arrangement == Applies::unknown          ? "unknown"
+                            : arrangement == Applies::generated_only ? "generated-only"
+                                                                     : "")
+                        << "\"}";
+    return json.text();
+}
+
 Run::Run(std::vector<int> values, const Arrangement& arrangement)
     : arrangement_(&arrangement), values_(std::move(values)), arranged_(values_)
 {
@@ -57,6 +71,21 @@ std::unique_ptr<Run> Run::own(const std::string& text, bool listing, const std::
     compare(run->values_, listing, session, &run->report_);
     run->session_ = session.str();
     return run;
+}
+
+const std::string& Run::facts()
+{
+    if (facts_.empty()) {
+        Json json;
+        json << "{\"n\":" << values_.size() << ",\"seed\":" << seed_ << ",\"own\":" << own_ << ",\"arrangement\":\""
+             << arrangement_->name << "\",\"report\":[";
+        for (const Sort& sort : sorts) {
+            json << (&sort == sorts ? "" : ",") << report_.*sort.reported;
+        }
+        json << "],\"values\":\"" << joined(values_) << "\"}";
+        facts_ = json.text();
+    }
+    return facts_;
 }
 
 const std::string& Run::explanation()

@@ -20,6 +20,10 @@
 struct Refusal {
     std::string count, seed, values;
     Applies arrangement = Applies::yes;
+
+    // As JSON: the count's, the seed's and the values' refusals, "" where
+    // none, and the arrangement's, as "unknown", "generated-only" or "".
+    std::string json() const;
 };
 
 class Run {
@@ -47,6 +51,12 @@ public:
     // How many pairs of neighbours the arrangement exchanged.
     int exchanged_pairs() const { return exchanged_pairs_; }
 
+    // What the run is, as JSON: its number of values, its seed (generated
+    // values), whether the values are the learner's, its arrangement's name,
+    // its report's counts in the sorts' order, and the values as a link gives
+    // them, each followed by a comma but the last. Made once.
+    const std::string& facts();
+
     // Why the arranged values' counts are what they are, as JSON: the counts,
     // in the sorts' order, the quick sort's as generated or typed, the pairs
     // the arrangement exchanged, then the numbers of reasons.hpp. Made once.
@@ -69,6 +79,6 @@ private:
     int exchanged_pairs_ = 0;
     std::string session_;
     Report report_;
-    std::string explanation_;
+    std::string facts_, explanation_;
     std::array<std::optional<Track>, sort_count> tracks_;
 };
