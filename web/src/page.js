@@ -154,7 +154,8 @@ function present(tools, made, asked)
                 made.link && (held ? {...made.link, guess: '1', ...(asked === null ? {} : {step: asked})} : made.link));
             const viewing = view.start(tools, run, asked, guessed);
             if (held) {
-                guessed.then((outcome) => release(presented, outcome)).catch((error) => fail(presented, 'The reveal', error));
+                guessed.then((outcome) => release(presented, outcome))
+                    .catch((error) => fail(presented, 'The reveal', error));
             } else {
                 // In a task of their own: they run the sorts the view has not.
                 yielded().then(() => reasoned(presented)).catch((error) => fail(presented, 'The reasons', error));
@@ -165,7 +166,10 @@ function present(tools, made, asked)
 }
 
 // The chart for a run of generated values.
-function showChart(presented) { chart.show(presented.run, presented.tools).catch((error) => fail(presented, 'The chart', error)); }
+function showChart(presented)
+{
+    chart.show(presented.run, presented.tools).catch((error) => fail(presented, 'The chart', error));
+}
 
 // Why the run's counts are what they are, unless a later run took over; returns the program's numbers for it.
 function explain(presented)

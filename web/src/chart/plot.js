@@ -41,13 +41,12 @@ export function plot(Plot, holder, program, n, random)
                                  points: {size: 6},
                                  value: (u, v, s, at) => u.real?.[s][at] ?? '-'
                              })),
-        ...(random ? curved(program.sorts) : [])
-            .map((sort) => ({
-                     label: expected[sort.name].label,
-                     stroke: styled(`--${sort.name}`),
-                     dash: [6, 5],
-                     points: {show: false}
-                 })),
+        ...(random ? curved(program.sorts) : []).map((sort) => ({
+                                                         label: expected[sort.name].label,
+                                                         stroke: styled(`--${sort.name}`),
+                                                         dash: [6, 5],
+                                                         points: {show: false}
+                                                     })),
     ];
     return new Plot(
         {
