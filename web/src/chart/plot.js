@@ -32,22 +32,16 @@ export const curves = (sorts, xs, random) =>
 // as they are, for its legend, as real.
 export function plot(Plot, holder, program, n, random)
 {
-    const series = [
-        {label: 'values'},
-        ...program.sorts.map((sort) => ({
-                                 label: `${sort.name} sort: ${sort.counted}`,
-                                 stroke: styled(`--${sort.name}`),
-                                 width: 2,
-                                 points: {size: 6},
-                                 value: (u, v, s, at) => u.real?.[s][at] ?? '-'
-                             })),
-        ...(random ? curved(program.sorts) : []).map((sort) => ({
-                                                         label: expected[sort.name].label,
-                                                         stroke: styled(`--${sort.name}`),
-                                                         dash: [6, 5],
-                                                         points: {show: false}
-                                                     })),
-    ];
+    const line = (sort) => ({
+        label: `${sort.name} sort: ${sort.counted}`,
+        stroke: styled(`--${sort.name}`),
+        width: 2,
+        points: {size: 6},
+        value: (u, v, s, at) => u.real?.[s][at] ?? '-'
+    });
+    const curve = (sort) =>
+        ({label: expected[sort.name].label, stroke: styled(`--${sort.name}`), dash: [6, 5], points: {show: false}});
+    const series = [{label: 'values'}, ...program.sorts.map(line), ...(random ? curved(program.sorts) : []).map(curve)];
     return new Plot(
         {
             width: holder.clientWidth,
