@@ -146,6 +146,9 @@ function connect(module)
         // The counts of the sorts for n values from seed in the arrangement named, for the chart.
         counts: (n, seed, arrangement) => {
             const at = call(module._counts, [arrangement], n, seed) / 4;
+            if (!at) {
+                throw new Error(`there is no arrangement "${arrangement}"`);
+            }
             return Array.from(module.HEAP32.subarray(at, at + sorts.length));
         },
         // The whole number a guess at a count holds, by the program's rule; -1 if none.
