@@ -106,6 +106,8 @@ TEST(HeldRuns, ARefusedRunSaysWhyBesideEachAnswer)
         EXPECT_EQ(c.run(), 0);
         EXPECT_EQ(refusal(), c.refusal);
     }
+    // Nor does the chart clamp an arrangement to one there is.
+    EXPECT_EQ(counts("sideways", 8, 10, 1), nullptr);
 }
 
 TEST(HeldRuns, ARunIsReadOnceAndHeldUnderItsOwnNumber)
