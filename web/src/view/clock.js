@@ -108,14 +108,18 @@ function tick(time)
     const states = show(reached, 'playing');
     frame = requestAnimationFrame(tick);
     // The window that runs out first is recorded anew, in a task of its own, before the clock reaches its end.
-    const short = states.map((state, sort) => ({state, sort}))
-                      .filter(({state}) => state.last < state.count && state.last - step < race.ahead)
-                      .sort((a, b) => a.state.last - b.state.last)[0];
-    if (short && !refilling) {
+    let short = -1;
+    states.forEach((state, sort) => {
+        if (state.last < state.count && state.last - step < race.ahead &&
+            (short < 0 || state.last < states[short].last)) {
+            short = sort;
+        }
+    });
+    if (short >= 0 && !refilling) {
         refilling = true;
         setTimeout(() => {
             refilling = false;
-            race?.refill(short.sort);
+            race?.refill(short);
         });
     }
 }

@@ -127,11 +127,10 @@ function controls(on)
 // the address; or 'over', the same, said as the race's end. Returns their states.
 function show(race, step, how)
 {
-    race.states = race.sorts.map((sort, i) => {
-        const state = race.run.go(i, step);
+    race.sorts.forEach((sort, i) => {
+        const state = race.states[i] = race.run.go(i, step);
         words.describe(race, i, state, step, how !== 'playing');
         picture.draw(race, i, state);
-        return state;
     });
     element('watch-step').textContent = `Step ${step} of ${race.last}`;
     element('watch-position').value = step;
