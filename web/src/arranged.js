@@ -76,6 +76,9 @@ export const arranged = (arrangement, own = false) => words[arrangement].how(own
 // Why the arrangement is on offer, in one sentence.
 export const chosen = (arrangement) => words[arrangement].chosen;
 
+// How values stand as they came, briefly: "as generated", or for the learner's own, "as typed".
+export const asTheyCame = (own) => words.generated.how(own)[0];
+
 // Whether the arrangement leaves the values as they came: generated values then come in random order, where the
 // chart's curves of what to expect hold.
 export const asGiven = (arrangement) => Boolean(words[arrangement].asGiven);

@@ -4,7 +4,7 @@
 // with the number of values (chart.js). Every answer is checked, and every
 // run made, by the program's own code, compiled to WebAssembly (program.js).
 import {linked, rememberRun} from './address.js';
-import {arranged, theValues} from './arranged.js';
+import {arranged, asGiven, asTheyCame, theValues} from './arranged.js';
 import * as chart from './chart/chart.js';
 import {element, failed, painted, yielded} from './dom.js';
 import * as forms from './forms.js';
@@ -74,7 +74,7 @@ function ask(kind)
             const made = forms.make(tools, kind === 'again' ? Boolean(current?.run.own) : kind === 'values');
             if (made.refused) {
                 said.textContent = `Not run: ${made.refused}` +
-                    (element('session').textContent ? ' What is presented is the last run.' : '');
+                    (element('session').textContent ? ' What is shown is the last run.' : '');
                 return;
             }
             present(tools, made, asked);
@@ -100,10 +100,10 @@ function counted(presented, why = null)
 {
     const {tools, run, made} = presented;
     const report = tools.sorts.map((sort, i) => `${sort.name} sort ${run.report[i]}`).join(', ');
-    if (run.arrangement === 'generated') {
+    if (asGiven(run.arrangement)) {
         return `${made.ran}: ${report}.`;
     }
-    const [given, arrangedAs] = [arranged('generated', run.own), arranged(run.arrangement)];
+    const [given, arrangedAs] = [asTheyCame(run.own), arranged(run.arrangement)];
     if (why === null) {
         return `${made.ran}: ${given}, ${report}.`;
     }
@@ -186,7 +186,7 @@ function explain(presented)
 function reasoned(presented)
 {
     const why = explain(presented);
-    if (why && presented.run.arrangement !== 'generated') {
+    if (why && !asGiven(presented.run.arrangement)) {
         tell(presented, counted(presented, why) + presented.made.unlinked);
     }
 }
