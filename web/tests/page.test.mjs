@@ -790,3 +790,22 @@ test('the learner\'s own values: run as the program runs them, linked both ways,
     assert.equal(await text(refused, 'session'), '');
     await refused.done();
 });
+
+test('the status line names the arrangement its counts belong to, and gives both sets where they differ', async () => {
+    const tab = await browser.open(page + '?count=40&seed=3&order=few-distinct');
+    await settled(tab);
+    await tab.waitFor(() => document.getElementById('status').textContent.includes('; as ten distinct values, '));
+    assert.equal(
+        await text(tab, 'status'),
+        'Ran 40 values, seed 3: as generated, insertion sort 414, merge sort 216, quick sort 201; as ten distinct ' +
+            'values, 352, 216 and 108.');
+    // Values already ascending keep their counts: one set, named twice.
+    await choose(tab, 'ascending');
+    await settled(tab);
+    await own(tab, '1 2 3');
+    await tab.waitFor(() => document.getElementById('status').textContent.includes(' and in ascending order'));
+    assert.equal(
+        await text(tab, 'status'),
+        'Ran your 3 values: as typed and in ascending order, insertion sort 0, merge sort 5, quick sort 5.');
+    await tab.done();
+});
