@@ -82,7 +82,11 @@ const std::string& Run::facts()
         for (const Sort& sort : sorts) {
             json << (&sort == sorts ? "" : ",") << report_.*sort.reported;
         }
-        json << "],\"values\":\"" << joined(values_) << "\"}";
+        json << "]";
+        if (own_) {
+            json << ",\"values\":\"" << joined(values_) << "\"";
+        }
+        json << "}";
         facts_ = json.text();
     }
     return facts_;

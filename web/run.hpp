@@ -53,8 +53,9 @@ public:
 
     // What the run is, as JSON: its number of values, its seed (generated
     // values), whether the values are the learner's, its arrangement's name,
-    // its report's counts in the sorts' order, and the values as a link gives
-    // them, each followed by a comma but the last. Made once.
+    // its report's counts in the sorts' order, and for the learner's values,
+    // the values as a link gives them, each followed by a comma but the last.
+    // Made once.
     const std::string& facts();
 
     // Why the arranged values' counts are what they are, as JSON: the counts,

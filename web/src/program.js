@@ -109,7 +109,7 @@ function connect(module)
     const held = (number) => {
         const facts = json(module._run_facts(number));
         return {
-            // n, seed, own, arrangement, report (its counts, in the sorts' order), values (the text of a link)
+            // n, seed, own, arrangement, report (its counts, in the sorts' order), values (own values' text for a link)
             ...facts,
             session: answer(module._run_session(number)),
             // Why its counts are what they are: the counts of its values as arranged, and the numbers that explain
