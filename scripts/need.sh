@@ -14,5 +14,11 @@ echo "installing ${missing[*]}"
 if printf '%s\n' "${missing[@]}" | grep -q ':i386$'; then
   dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
 fi
-apt-get update -q
+# A mirror caught mid-sync fails an index or two for a while: try again, then
+# go on with what was fetched, and let the install say what is missing.
+for try in 1 2 3; do
+  apt-get update -q && break
+  echo "need: apt-get update failed (try $try of 3)" >&2
+  sleep $((try * 15))
+done
 DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends --no-remove "${missing[@]}"
