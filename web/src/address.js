@@ -1,13 +1,9 @@
 // The page's address: what a link asks for, and the run and step shown, kept
 // in it so that the address is a link to them. The only writer of the address.
+import {query} from './answers.js';
 
-const asked = new URLSearchParams(location.search);
-
-// The longest list of values a link holds, in characters.
-export const longestLink = 2000;
-
-// What the link asks for: each answer's text, or null where it gives none.
-export const linked = (answer) => asked.get(answer);
+// What the link asks for: each answer's text, by name.
+export const asked = new URLSearchParams(location.search);
 
 let timer = 0;
 let linkable = true;
@@ -18,7 +14,7 @@ export function rememberRun(run)
 {
     clearTimeout(timer);
     linkable = run !== null;
-    write(new URLSearchParams(run ?? {}));
+    write(run ?? {});
 }
 
 // The step shown, once it has stayed for 300 ms: WebKit throws after 100
@@ -30,18 +26,14 @@ export function rememberStep(step)
         return;
     }
     timer = setTimeout(() => {
-        const search = new URLSearchParams(location.search);
-        search.set('step', step);
-        write(search);
+        write({...Object.fromEntries(new URLSearchParams(location.search)), step});
     }, 300);
 }
 
-function write(search)
+function write(answers)
 {
     try {
-        // A list of values keeps its commas: a link to it reads as the values do.
-        const query = String(search).replaceAll('%2C', ',');
-        history.replaceState(null, '', query ? '?' + query : location.pathname);
+        history.replaceState(null, '', query(answers) || location.pathname);
     } catch {
         // The address is only a convenience.
     }

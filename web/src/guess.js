@@ -26,6 +26,12 @@ export function farOff(g, c)
     return g < c ? `${figures(c / g)} times too low` : `${figures(g / c)} times too high`;
 }
 
+// Each guess (null for none) against the count, a line for each sort.
+export const against = (sorts, guesses, counts) => sorts.map(
+    (sort, i) => guesses[i] === null ?
+        `${sort.title}: no guess; the count is ${counts[i]}.` :
+        `${sort.title}: your guess ${guesses[i]}, the count ${counts[i]}: ${farOff(guesses[i], counts[i])}.`);
+
 const field = (sort) => element(`guess-${sort.name}`);
 
 // A field for each sort, once, and the buttons wired.
@@ -107,10 +113,7 @@ export function putAway()
 // place. Returns the same in one line, for the page's status.
 export function reveal(sorts, guesses, counts)
 {
-    const lines = sorts.map(
-        (sort, i) => guesses[i] === null ?
-            `${sort.title}: no guess; the count is ${counts[i]}.` :
-            `${sort.title}: your guess ${guesses[i]}, the count ${counts[i]}: ${farOff(guesses[i], counts[i])}.`);
+    const lines = against(sorts, guesses, counts);
     element('guess-question').textContent = `Your guesses against the counts for ${run}:`;
     element('guesses').hidden = true;
     element('guess-results')

@@ -3,8 +3,9 @@
 // the view of the sorts at work (view/) and a chart of how their counts grow
 // with the number of values (chart.js). Every answer is checked, and every
 // run made, by the program's own code, compiled to WebAssembly (program.js).
-import {linked, rememberRun} from './address.js';
-import {arranged, asGiven, asTheyCame, theValues} from './arranged.js';
+import {asked as link, rememberRun} from './address.js';
+import {counted as countedAs} from './answers.js';
+import {asGiven, theValues} from './arranged.js';
 import * as chart from './chart/chart.js';
 import {element, failed, painted, yielded} from './dom.js';
 import * as forms from './forms.js';
@@ -57,7 +58,7 @@ function showSession(text, held = false, own = false)
 // page that works for a run after a wait asks whether it is still this one.
 let current = null;
 // The step a link opens the view at, for its own run alone.
-let linkStep = linked('step');
+let linkStep = link.get('step');
 
 // Runs the program on the form's answers ('answers'), on the learner's values
 // ('values'), or on the kind of values shown ('again', in a new arrangement);
@@ -90,27 +91,8 @@ function tell(presented, line)
 }
 const fail = (presented, what, error) => (said.textContent = `${presented.told} ${failed(what, error)}`);
 
-// "a, b and c"
-const listed = (items) => items.length < 2 ? items.join('') : `${items.slice(0, -1).join(', ')} and ${items.at(-1)}`;
-
-// The run's counts in words: its report's, of the values as generated or
-// typed; with why (run.explain), those of the values as arranged too, where
-// they differ.
-function counted(presented, why = null)
-{
-    const {tools, run, made} = presented;
-    const report = tools.sorts.map((sort, i) => `${sort.name} sort ${run.report[i]}`).join(', ');
-    if (asGiven(run.arrangement)) {
-        return `${made.ran}: ${report}.`;
-    }
-    const [given, arrangedAs] = [asTheyCame(run.own), arranged(run.arrangement)];
-    if (why === null) {
-        return `${made.ran}: ${given}, ${report}.`;
-    }
-    return why.counts.every((count, i) => count === run.report[i]) ?
-        `${made.ran}: ${given} and ${arrangedAs}, ${report}.` :
-        `${made.ran}: ${given}, ${report}; ${arrangedAs}, ${listed(why.counts)}.`;
-}
+// The run's counts in words (answers.js), with why (run.explain) as arranged too.
+const counted = ({tools, run, made}, why = null) => countedAs(tools.sorts, run, made.ran, why);
 
 // One run the program made (made, from forms.make): its session, then its
 // chart, its view and why its counts are what they are; the view opens at the

@@ -34,6 +34,14 @@ const sentences = {
     },
 };
 
+// The sentence for the sort so named, at index i in the program's order, for a run and its numbers (why).
+export function sentence(sortName, why, i, run)
+{
+    const count = why.counts[i];
+    const added = reason(run.arrangement, sortName, why, count, against(count, why, run.own));
+    return sentences[sortName](why, count, added && ` ${added}`);
+}
+
 // The sentences for a run (program.own or program.generated's run): the sorts in the program's order, why, the
 // program's numbers for it, and its values described in words (theValues).
 export function show(sorts, why, run, values)
@@ -41,9 +49,7 @@ export function show(sorts, why, run, values)
     element('why-list').replaceChildren(...sorts.map((sort, i) => {
         const item = document.createElement('li');
         const heading = Object.assign(document.createElement('strong'), {textContent: `${sort.title}: `});
-        const count = why.counts[i];
-        const added = reason(run.arrangement, sort.name, why, count, against(count, why, run.own));
-        item.append(heading, sentences[sort.name](why, count, added && ` ${added}`));
+        item.append(heading, sentence(sort.name, why, i, run));
         return item;
     }));
     element('why-order').textContent = `For ${values}:`;

@@ -6,7 +6,7 @@ import {part} from './panels.js';
 
 const waiting = (ranges) => ranges === 1 ? '1 range waits to be sorted.' : `${ranges} ranges wait to be sorted.`;
 
-// What the sort's last operation did, by the sort's name.
+// What the sort's last operation did, by the sort's name (operation).
 const sentences = {
     insertion: (m, v) => `Inserting the value from position ${m.high}: it moved left, exchanged with ${v[m.other]}, ` +
         `and is now at position ${m.at}. Positions 0 to ${m.high} are the part being sorted.`,
@@ -30,8 +30,9 @@ const ledgers = {
     quick: (s) => `partition of ${s.high - s.low + 1} values, depth ${s.depth}`,
 };
 
-// The ledger at the race's step: before the sort's first operation, and past its last, it says so.
-function ledger(race, sort, state, step)
+// What the sort so named (its state, program.watch's) has done at the race's step: before its first operation,
+// and past its last, it says so.
+export function ledger(sortName, state, step)
 {
     if (state.count === 0) {
         return 'nothing to do';
@@ -39,8 +40,11 @@ function ledger(race, sort, state, step)
     if (step === 0) {
         return 'nothing done yet';
     }
-    return step > state.count ? `nothing more: it ended at step ${state.count}` : ledgers[race.sorts[sort].name](state);
+    return step > state.count ? `nothing more: it ended at step ${state.count}` : ledgers[sortName](state);
 }
+
+// What the last operation of the sort so named did, in words: from its state, past its first.
+export const operation = (sortName, state) => sentences[sortName](state, state.values);
 
 // The sort's counter, its ledger and the operation in words at the race's
 // step, and with values, its values as text.
@@ -48,12 +52,12 @@ export function describe(race, sort, state, step, values)
 {
     const {name: sortName, counted} = race.sorts[sort];
     part(race, sort, 'counter').textContent = `${counted}: ${state.step}`;
-    part(race, sort, 'ledger').textContent = ledger(race, sort, state, step);
+    part(race, sort, 'ledger').textContent = ledger(race.sorts[sort].name, state, step);
     const done = state.step >= state.count;
     part(race, sort, 'done').textContent = done ? `done at step ${state.count}` : '';
     part(race, sort, 'words').textContent = done ? 'Sorted.' :
         state.step === 0                         ? 'Not started: the values as given.' :
-                                                   sentences[sortName](state, state.values);
+                                                   operation(sortName, state);
     if (values) {
         part(race, sort, 'values').textContent = `Values at this step: ${state.values.join(' ')}`;
     }
@@ -79,6 +83,6 @@ export function hideValues(race, hidden)
 export function say(race, step, prefix = '')
 {
     const counters = race.states.map(
-        (state, sort) => `${race.sorts[sort].counted}: ${state.step} (${ledger(race, sort, state, step)})`);
+        (state, sort) => `${race.sorts[sort].counted}: ${state.step} (${ledger(race.sorts[sort].name, state, step)})`);
     element('watch-said').textContent = `${prefix}Step ${step} of ${race.last}: ${counters.join(', ')}.`;
 }
