@@ -80,8 +80,8 @@ export function refusals(refused, own, arrangement, names)
     };
 }
 
-// "a, b and c"
-const listed = (items) => items.length < 2 ? items.join('') : `${items.slice(0, -1).join(', ')} and ${items.at(-1)}`;
+// "a, b and c": one for each sort, of which there are more than one.
+const listed = (items) => `${items.slice(0, -1).join(', ')} and ${items.at(-1)}`;
 
 // The run's counts in the status line, after ran (described's): its report's,
 // of the values as generated or typed; with why (run.explain), those of the

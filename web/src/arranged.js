@@ -70,8 +70,8 @@ export const label = (arrangement) => words[arrangement].label;
 export const theValues = (run, arrangement, of = 'this run') =>
     `the ${run.n} values ${run.own ? 'you gave' : `of ${of}`}, ${words[arrangement].how(run.own)[0]}`;
 
-// The arrangement's words alone, briefly; own, for the learner's values.
-export const arranged = (arrangement, own = false) => words[arrangement].how(own).at(-1);
+// The arrangement's words alone, briefly.
+export const arranged = (arrangement) => words[arrangement].how().at(-1);
 
 // Why the arrangement is on offer, in one sentence.
 export const chosen = (arrangement) => words[arrangement].chosen;

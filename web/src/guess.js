@@ -3,7 +3,7 @@
 import {element, judged} from './dom.js';
 
 let asked = null;  // {program, end(outcome)}: the guess under way
-let run = '';      // the run's values, in words
+let run;           // the run's values, in words
 
 // N times, written to two significant figures.
 const figures = (ratio) => String(Number(ratio.toPrecision(2)));

@@ -3,9 +3,12 @@
 import assert from 'node:assert/strict';
 import {test} from 'node:test';
 
-import {theValues} from '../../src/arranged.js';
+import {arranged, chosen, label, theValues} from '../../src/arranged.js';
 import {sentence} from '../../src/reasons.js';
+import {legends} from '../../src/view/marks.js';
 import {ledger, operation} from '../../src/view/words.js';
+
+import {arrangements, sorts} from './sorts.mjs';
 
 test('a ledger before a sort\'s first operation, at each, and past its last', () => {
     const state = {count: 40, step: 12, low: 3, high: 9, depth: 2, levels: 5};
@@ -142,11 +145,17 @@ test('each sort\'s reason, with the run\'s numbers and what its arrangement adds
             'range, so its partition left every other value in the less-than region. For 22 distinct values that ' +
             'would give n(n+1)/2 − 1 = 252; these values repeat, equal values end up beside their pivot, and the ' +
             'count comes out lower, at 240.');
-    const few = {...why, n: 1, partitions: 1, counts: [0, 0, 0]};
-    assert.deepEqual(['merge', 'quick'].map((sortName) => sentence(sortName, few, 2, run('generated'))), [
-        'Fewer than two values need no merge, so the count is 0.',
-        'Fewer than two values need no partition, so the count is 0.',
-    ]);
+    for (const [n, said] of [[1, /^Fewer than two values need no (merge|partition), so the count is 0\.$/], [2, /2/]]) {
+        const few = {...why, n, partitions: 1, counts: [1, 2, 2]};
+        ['merge', 'quick'].forEach(
+            (sortName, i) => assert.match(sentence(sortName, few, i + 1, run('generated')), said));
+    }
+    // Against the values as they came: level with them, and below.
+    for (const [count, said] of [
+             [90, 'The count is 0 above the generated order\'s 90.'],
+             [80, 'The count is 10 below the generated order\'s 90.']]) {
+        assert.ok(sentence('quick', {...why, counts: [0, 0, count]}, 2, run('ascending')).endsWith(said));
+    }
     assert.match(sentence('quick', {...why, partitions: 1}, 2, run('generated')), /: 1 partition, the deepest/);
 });
 
@@ -169,4 +178,27 @@ test('the values of a run in words, in each arrangement', () => {
     ]) {
         assert.equal(theValues(made, arrangement), said);
     }
+});
+
+test('every arrangement and every mark has words of its own', () => {
+    for (const words of [arrangements.map(label), arrangements.map(chosen), Object.values(legends).flat()]) {
+        assert.ok(words.every((item) => /\w \w/.test(item) && !/<span[^>]*><\/span>/.test(item)), String(words));
+        assert.equal(new Set(words).size, words.length);
+    }
+    // Each arrangement is on offer to show some sorts: its sentence names them.
+    const shows = [['insertion', 'merge'], ['insertion', 'quick'], ['insertion', 'quick'], ['insertion'], ['quick']];
+    arrangements.forEach((arrangement, i) => {
+        const why = chosen(arrangement);
+        assert.match(why, /^[A-Z].*\.$/);
+        shows[i].forEach((sortName) => assert.ok(why.includes(`${sortName} sort`), `${arrangement}: ${sortName}`));
+    });
+    // Each mark's key, then its words, and at least three for each sort.
+    assert.deepEqual(Object.keys(legends), sorts.map((sort) => sort.name));
+    for (const items of Object.values(legends)) {
+        assert.ok(items.length >= 3);
+        assert.ok(items.every((item) => /^<span class="key \w+" aria-hidden="true">.+<\/span> \w/.test(item)));
+    }
+    assert.deepEqual(
+        arrangements.map(arranged),
+        ['as generated', 'in ascending order', 'in descending order', 'nearly ascending', 'as ten distinct values']);
 });
