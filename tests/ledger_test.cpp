@@ -3,6 +3,7 @@
 // program's: inversions counted pair by pair, and the merges and partitions
 // of a reference merge sort and three-way quick sort.
 #include "reasons.hpp"
+#include "run_check.hpp"
 #include "sorting.hpp"
 #include "watch.hpp"
 
@@ -24,17 +25,6 @@ struct Owner {
     int length, depth;
     bool operator==(const Owner& o) const { return length == o.length && depth == o.depth; }
 };
-
-long long inversions(const Values& v)
-{
-    long long pairs = 0;
-    for (std::size_t p = 0; p < v.size(); ++p) {
-        for (std::size_t q = p + 1; q < v.size(); ++q) {
-            pairs += v[p] > v[q];
-        }
-    }
-    return pairs;
-}
 
 // A merge writes its whole range back: which values are written where does not matter here.
 void merge_owners(int low, int high, int depth, std::vector<Owner>& owners)

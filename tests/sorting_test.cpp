@@ -98,22 +98,22 @@ TEST_P(EverySort, SortsItsRangeAloneAndCountsItsWork)
 
 // The watched sort in windows of 7 steps and one of the last 5, jumped about
 // in and across, against a plain run stopped at each step and a window that
-// holds every step.
+// holds every step. At thousands of values, a few steps against the plain run
+// alone: a window of every step would hold millions.
 TEST_P(EverySort, ShowsEachStepAsAPlainRunAtWindowEdgesAndTheEnd)
 {
     const auto& [way, input] = GetParam();
-    if (input.values.size() > 300) {
-        GTEST_SKIP() << "too many steps to run again at each";
-    }
+    const bool big = input.values.size() > 300;
     const auto n = static_cast<int>(input.values.size());
     Track small(*way.sort, input.values, 7);
     small.keep_end(5);
-    Track whole(*way.sort, input.values, 1 << 20);
+    Track whole(*way.sort, big ? std::vector<int>{} : input.values, 1 << 20);
     const int count = small.count();
-    ASSERT_EQ(whole.count(), count);
-    for (const int k : {count, 0, 6, 7, 8, count / 2, count - 1, count + 5, 14, 13, 1, count}) {
+    ASSERT_EQ(whole.count(), big ? 0 : count);
+    const std::vector<int> many{count, 0, 6, 7, 8, count / 2, count - 1, count + 5, 14, 13, 1, count};
+    const std::vector<int> few{count, 0, 1, count / 2, count - 1, count};
+    for (const int k : big ? few : many) {
         small.go(k);
-        whole.go(k);
         const int at = std::clamp(k, 0, count);
         std::vector<int> values = input.values;
         StopAt plain(values.data(), n, at);
@@ -121,6 +121,10 @@ TEST_P(EverySort, ShowsEachStepAsAPlainRunAtWindowEdgesAndTheEnd)
         const State& shown = small.state();
         EXPECT_EQ(shown.step, at);
         EXPECT_EQ(shown.values, at == 0 ? input.values : plain.seen) << "step " << k;
+        if (big) {
+            continue;
+        }
+        whole.go(k);
         EXPECT_EQ(shown.pending, whole.state().pending) << "step " << k;
         EXPECT_EQ(shown.marks, whole.state().marks) << "step " << k;
         if (way.sort == &::sorts[1] && shown.marks.low >= 0) {
@@ -131,7 +135,7 @@ TEST_P(EverySort, ShowsEachStepAsAPlainRunAtWindowEdgesAndTheEnd)
     }
     EXPECT_TRUE(std::is_sorted(small.state().values.begin(), small.state().values.end()));
     // Every step in turn, through windows of two: each window's first step is made from the run before it.
-    if (count <= 2000) {
+    if (!big && count <= 2000) {
         Track pairs(*way.sort, input.values, 2);
         for (int k = 0; k <= count; ++k) {
             pairs.go(k);

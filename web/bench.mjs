@@ -9,7 +9,7 @@ import {tmpdir} from 'node:os';
 import {join} from 'node:path';
 import {pathToFileURL} from 'node:url';
 
-import {launch} from './tests/engines.mjs';
+import {launch} from './engines.mjs';
 
 const [pagePath, ...asked] = process.argv.slice(2);
 const engines = asked.length ? asked : ['chromium', 'firefox', 'webkit'];
