@@ -159,6 +159,26 @@ TEST(Reasons, MergeWritesAreTheFormulaForEveryNumberOfValues)
     }
 }
 
+// Over every order of n distinct values the inversions average n(n - 1)/4; the
+// merges' levels reach the least power of two that holds the values.
+TEST(Reasons, TheAverageIsOverEveryOrderAndThePowerHoldsTheValues)
+{
+    for (int n = 0; n <= 7; ++n) {
+        Values order(static_cast<std::size_t>(n));
+        std::iota(order.begin(), order.end(), 0);
+        const Reasons reasons = reasons_for(order);
+        long long sum = 0;
+        long long orders = 0;
+        do {
+            sum += inversions(order);
+            ++orders;
+        } while (std::next_permutation(order.begin(), order.end()));
+        EXPECT_EQ(reasons.average_tenths, sum * 10 / orders) << n;
+        EXPECT_TRUE(reasons.power >= n && reasons.power < 2 * std::max(n, 1)) << n;
+        EXPECT_EQ(1LL << reasons.levels, reasons.power) << n;
+    }
+}
+
 // On distinct descending values every pivot is its range's largest: n(n + 1)/2 - 1, and no more inversions.
 TEST(Reasons, DescendingDistinctValuesTakeTheTriangularCount)
 {

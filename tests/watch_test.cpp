@@ -13,32 +13,47 @@ const Sort* const insertion = &sorts[0];
 const Sort* const merge = &sorts[1];
 const Sort* const quick = &sorts[2];
 
-// Worked by hand: the array after each operation, and where the operation was
+// Worked by hand: the array after each operation, where the operation was
 // (the element inserted, written or examined, and the one exchanged with or,
-// for merge, the scratch position written from).
+// for merge, the scratch position written from), and the range it works on
+// (the part being sorted, the merge's or the partition's).
 struct Worked {
     const Sort* sort;
     Values input;
-    std::vector<std::tuple<Values, int, int>> steps;
+    std::vector<std::tuple<Values, int, int, int, int>> steps;
 };
 
 const Worked worked[] = {
-    {insertion, {3, 1, 2}, {{{1, 3, 2}, 0, 1}, {{1, 2, 3}, 1, 2}}},
-    {insertion, {2, 1, 2, 1, 2}, {{{1, 2, 2, 1, 2}, 0, 1}, {{1, 2, 1, 2, 2}, 2, 3}, {{1, 1, 2, 2, 2}, 1, 2}}},
+    {insertion, {3, 1, 2}, {{{1, 3, 2}, 0, 1, 0, 1}, {{1, 2, 3}, 1, 2, 0, 2}}},
+    {insertion,
+     {2, 1, 2, 1, 2},
+     {{{1, 2, 2, 1, 2}, 0, 1, 0, 1}, {{1, 2, 1, 2, 2}, 2, 3, 0, 3}, {{1, 1, 2, 2, 2}, 1, 2, 0, 3}}},
     // The first write leaves 1 twice and no 3: the 3 is in scratch.
-    {merge, {3, 1, 2}, {{{1, 1, 2}, 0, 1}, {{1, 3, 2}, 1, 0}, {{1, 3, 2}, 0, 0}, {{1, 2, 2}, 1, 2}, {{1, 2, 3}, 2, 1}}},
+    {merge,
+     {3, 1, 2},
+     {{{1, 1, 2}, 0, 1, 0, 1},
+      {{1, 3, 2}, 1, 0, 0, 1},
+      {{1, 3, 2}, 0, 0, 0, 2},
+      {{1, 2, 2}, 1, 2, 0, 2},
+      {{1, 2, 3}, 2, 1, 0, 2}}},
     // On a tie the right run's element is written first.
-    {merge, {1, 1}, {{{1, 1}, 0, 1}, {{1, 1}, 1, 0}}},
-    {quick, {3, 1, 2}, {{{3, 1, 2}, 0, 0}, {{1, 3, 2}, 1, 0}, {{1, 2, 3}, 2, 1}, {{1, 2, 3}, 0, 0}, {{1, 2, 3}, 1, 1}}},
+    {merge, {1, 1}, {{{1, 1}, 0, 1, 0, 1}, {{1, 1}, 1, 0, 0, 1}}},
+    {quick,
+     {3, 1, 2},
+     {{{3, 1, 2}, 0, 0, 0, 2},
+      {{1, 3, 2}, 1, 0, 0, 2},
+      {{1, 2, 3}, 2, 1, 0, 2},
+      {{1, 2, 3}, 0, 0, 0, 1},
+      {{1, 2, 3}, 1, 1, 0, 1}}},
     {quick,
      {2, 1, 2, 1, 2},
-     {{{2, 1, 2, 1, 2}, 0, 0},
-      {{1, 2, 2, 1, 2}, 1, 0},
-      {{1, 2, 2, 1, 2}, 2, 2},
-      {{1, 1, 2, 2, 2}, 3, 1},
-      {{1, 1, 2, 2, 2}, 4, 4},
-      {{1, 1, 2, 2, 2}, 0, 0},
-      {{1, 1, 2, 2, 2}, 1, 1}}},
+     {{{2, 1, 2, 1, 2}, 0, 0, 0, 4},
+      {{1, 2, 2, 1, 2}, 1, 0, 0, 4},
+      {{1, 2, 2, 1, 2}, 2, 2, 0, 4},
+      {{1, 1, 2, 2, 2}, 3, 1, 0, 4},
+      {{1, 1, 2, 2, 2}, 4, 4, 0, 4},
+      {{1, 1, 2, 2, 2}, 0, 0, 0, 1},
+      {{1, 1, 2, 2, 2}, 1, 1, 0, 1}}},
 };
 
 class WorkedSteps : public testing::TestWithParam<Worked> {};
@@ -55,9 +70,11 @@ TEST_P(WorkedSteps, ShowEachOperationOnceItIsDone)
     for (int i = 1; i < 2 * count; ++i) {
         const int k = i <= count ? i : 2 * count - i;
         track.go(k);
-        const auto& [values, at, other] = w.steps[static_cast<std::size_t>(k - 1)];
+        const auto& [values, at, other, low, high] = w.steps[static_cast<std::size_t>(k - 1)];
+        const Marks& marks = track.state().marks;
         EXPECT_EQ(track.state().values, values) << "step " << k;
-        EXPECT_EQ(std::tuple(track.state().marks.at, track.state().marks.other), std::tuple(at, other)) << "step " << k;
+        EXPECT_EQ(std::tuple(marks.at, marks.other, marks.low, marks.high), std::tuple(at, other, low, high))
+            << "step " << k;
     }
     track.go(0);
     EXPECT_EQ(track.state().values, w.input);

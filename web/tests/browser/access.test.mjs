@@ -6,7 +6,7 @@ import {test} from 'node:test';
 import {browser, guessed, guessing, own, page, ranOwn, settled} from './page.mjs';
 
 test('no accessibility fault, and at 320 px nothing scrolls sideways but the boxes', async () => {
-    const axe = readFileSync(new URL('../node_modules/axe-core/axe.min.js', import.meta.url), 'utf8');
+    const axe = readFileSync(new URL('../../node_modules/axe-core/axe.min.js', import.meta.url), 'utf8');
     const check = async (tab, width, scene) => {
         // Through the driver: the page's policy refuses a script element added to it.
         await tab.evaluate(axe);

@@ -3,10 +3,13 @@ import assert from 'node:assert/strict';
 import {test} from 'node:test';
 import {setTimeout as sleep} from 'node:timers/promises';
 
-import {browser, guessed, guessing, held, page, reported, settled, terminal, text} from './page.mjs';
+import {browser, choose, guessed, guessing, held, page, reported, settled, terminal, text} from './page.mjs';
+
+const results = (tab) =>
+    tab.evaluate(() => [...document.querySelectorAll('#guess-results li')].map((li) => li.textContent));
 
 test(
-    'guess first: every count held back until the guesses, refused guesses said, then how far off each was',
+    'guess first: every count held back until the guesses, a refused guess said, then how far off each was',
     async () => {
         const tab = await browser.open(page + '?count=22&seed=1&guess=1&step=5');
         await guessing(tab);
@@ -24,66 +27,42 @@ test(
         assert.deepEqual(await held(tab), holding);
         assert.equal(
             await tab.evaluate(() => location.search), '?count=22&seed=1&list=n&order=generated&guess=1&step=5');
-        // Each refusal beside its field, and nothing revealed; blanks are no guess, and are not refused.
-        const rule = 'Please type a whole number from 0 to 2147483647.';
-        for (const refused of ['-1', '1.5']) {
-            await guessed(tab, ['  ', refused, '']);
-            await tab.waitFor(() => document.getElementById('guess-merge-rule').textContent);
-            assert.deepEqual(
-                await tab.evaluate(
-                    () => ['insertion', 'merge', 'quick'].map(
-                        (sort) =>
-                            [document.getElementById(`guess-${sort}-rule`).textContent,
-                             document.getElementById(`guess-${sort}`).ariaInvalid])),
-                [['', 'false'], [rule, 'true'], ['', 'false']], refused);
-            assert.equal(await tab.evaluate(() => document.activeElement.id), 'guess-merge');
-            assert.deepEqual(await held(tab), holding, refused);
-            await tab.evaluate(() => (document.getElementById('guess-merge-rule').textContent = ''));
-        }
-        // How far off each guess is (the node tests hold every boundary), in each guess's place, a guess read as the
-        // program reads a number: merge sort's count for 22 values is 100, and insertion sort's 0 on ascending
-        // values. A run from the form with the box ticked asks again.
+        // A refusal beside its field, the focus there, and nothing revealed; a blank is no guess, and is not refused.
+        await guessed(tab, ['  ', '1.5', '']);
+        await tab.waitFor(() => document.getElementById('guess-merge-rule').textContent);
+        assert.deepEqual(
+            await tab.evaluate(
+                () => [...document.querySelectorAll('#guess-fields input')].map(
+                    (field) => [document.getElementById(`${field.id}-rule`).textContent, field.ariaInvalid])),
+            [['', 'false'], ['Please type a whole number from 0 to 2147483647.', 'true'], ['', 'false']]);
+        assert.equal(await tab.evaluate(() => document.activeElement.id), 'guess-merge');
+        assert.deepEqual(await held(tab), holding);
+        // Each guess judged in its place (the node tests hold how), read as the program reads a number; then the
+        // report, the chart, the reasons and the view revealed, at the link's step, the focus on Play.
         const report = reported(terminal(['22', '1', 'n']));
-        const cases = [
-            [
-                'generated', ['', ' +100 ', ''],
-                [`no guess; the count is ${report[0]}`, 'your guess 100, the count 100: exact']
-            ],
-            ['ascending', ['7', '', ''], ['your guess 7, the count 0: too high: the count is 0']],
+        await guessed(tab, ['', ' +100 ', '']);
+        await settled(tab);
+        const lines = [
+            `Insertion sort: no guess; the count is ${report[0]}.`, 'Merge sort: your guess 100, the count 100: exact.'
         ];
-        for (const [i, [order, guesses, lines]] of cases.entries()) {
-            if (i > 0) {
-                await tab.evaluate((order) => {
-                    const select = document.getElementById('order');
-                    select.value = order;
-                    select.dispatchEvent(new Event('change'));
-                }, order);
-                await guessing(tab);
-            }
-            await guessed(tab, guesses);
-            await tab.waitFor(() => document.querySelectorAll('#guess-results li').length);
-            const results = await tab.evaluate(
-                () => [...document.querySelectorAll('#guess-results li')].map((li) => li.textContent));
-            lines.forEach(
-                (line, sort) => assert.equal(results[sort], `${['Insertion', 'Merge', 'Quick'][sort]} sort: ${line}.`));
-            if (i === 0) {
-                // Revealed: the report, the chart, the reasons and the view, at the link's step, the focus on Play.
-                await settled(tab);
-                assert.equal(await text(tab, 'session'), terminal(['22', '1', 'n']));
-                assert.match(
-                    await text(tab, 'status'),
-                    new RegExp(
-                        `^Ran 22 values, seed 1: insertion sort ${report[0]}, ` +
-                        `merge sort 100, quick sort ${
-                            report[2]}\\. Your guesses against the counts for the 22 values of this ` +
-                        `run, as generated: Insertion sort: no guess; `));
-                assert.match(await text(tab, 'watch-step'), /^Step 5 of \d+$/);
-                assert.equal(await tab.evaluate(() => document.activeElement.id), 'watch-play');
-                assert.equal(await tab.evaluate(() => document.getElementById('why-list').children.length), 3);
-                await tab.waitFor(() => location.search === '?count=22&seed=1&list=n&order=generated&step=5');
-                assert.equal(await tab.evaluate(() => document.getElementById('guess-first').checked), true);
-            }
-        }
+        assert.deepEqual(await results(tab), [...lines, `Quick sort: no guess; the count is ${report[2]}.`]);
+        assert.equal(await text(tab, 'session'), terminal(['22', '1', 'n']));
+        assert.ok(
+            (await text(tab, 'status'))
+                .startsWith(
+                    `Ran 22 values, seed 1: insertion sort ${report[0]}, merge sort 100, quick sort ${
+                        report[2]}. Your ` +
+                    `guesses against the counts for the 22 values of this run, as generated: ${lines.join(' ')}`));
+        assert.match(await text(tab, 'watch-step'), /^Step 5 of \d+$/);
+        assert.equal(await tab.evaluate(() => document.activeElement.id), 'watch-play');
+        assert.equal(await tab.evaluate(() => document.getElementById('why-list').children.length), 3);
+        await tab.waitFor(() => location.search === '?count=22&seed=1&list=n&order=generated&step=5');
+        // A new arrangement asks again, and is judged on its own counts.
+        await choose(tab, 'ascending');
+        await guessing(tab);
+        await guessed(tab, ['7', '', '']);
+        await tab.waitFor(() => document.querySelectorAll('#guess-results li').length);
+        assert.equal((await results(tab))[0], 'Insertion sort: your guess 7, the count 0: too high: the count is 0.');
         await tab.done();
     });
 
@@ -113,9 +92,7 @@ test('guess first, then "Just watch" by keyboard alone: everything released, not
     await tab.evaluate(() => document.getElementById('guess-merge').focus());
     await tab.keys(['1', '4', '8', 'Enter']);
     await tab.waitFor(() => document.querySelectorAll('#guess-results li').length);
-    assert.equal(
-        await tab.evaluate(() => document.querySelectorAll('#guess-results li')[1].textContent),
-        'Merge sort: your guess 148, the count 148: exact.');
+    assert.equal((await results(tab))[1], 'Merge sort: your guess 148, the count 148: exact.');
     assert.equal(await tab.evaluate(() => document.activeElement.id), 'watch-play');
     // A guess given up for a run without one: its view never opens, and the focus stays in the form.
     await tab.evaluate(() => document.querySelector('#answers button').click());
