@@ -201,6 +201,25 @@ TEST(Calls, WhatACallReturnsStaysUntilTheSameCallIsMadeAgain)
     }
 }
 
+// A call on a run that is not held, or on a sort there is not, is the page's
+// fault: the program stops. (Under wine a death test would start the suite again.)
+#ifndef _WIN32
+TEST(Calls, OnARunNotHeldOrASortThereIsNotTheProgramStops)
+{
+    const int released = generated("5", "1");
+    run_release(released);
+    const int run = generated("5", "1");
+    for (const int number : {0, -1, released, run + 1}) {
+        EXPECT_DEATH_IF_SUPPORTED(run_facts(number), "") << number;
+    }
+    for (const int sort : {-1, 3}) {
+        EXPECT_DEATH_IF_SUPPORTED(run_watch(run, sort, 8), "") << sort;
+    }
+    EXPECT_NE(run_watch(run, 2, 8), nullptr);
+    run_release(run);
+}
+#endif
+
 TEST(Calls, AGuessAndAStepAreTakenByTheRuleACountIsTakenBy)
 {
     const struct {

@@ -66,6 +66,8 @@ const Input inputs[] = {
     {"empty", {}, 0},
     {"three", {3, 1, 2}, 5},
     {"duplicates", {2, 1, 2, 1, 2}, 7},
+    // A greater value examined, then less and equal ones, in one partition.
+    {"mixed", {5, 9, 1, 5, 7, 2}, 10},
     {"ascending", run_of(10, 1, 1), 37},
     {"descending", run_of(10, 10, -1), 54},
     {"all_equal", run_of(MAX, 9, 0), MAX},

@@ -97,6 +97,9 @@ TEST(WorkedSteps, MergeShowsItsRunsInScratchAndQuickTheRangesWaitingEachAtItsDep
         std::tuple(merging.state().marks.left_next, merging.state().marks.right_next, merging.state().marks.depth),
         std::tuple(1, 3, 1));
 
+    // Fewer than two values leave no range to sort.
+    EXPECT_EQ(Track(*quick, {7}).state().pending, std::vector<Range>{});
+
     Track partitions(*quick, {3, 1, 2});
     EXPECT_EQ(partitions.state().pending, (std::vector<Range>{{0, 2, 1}}));
     partitions.go(2);
@@ -109,6 +112,29 @@ TEST(WorkedSteps, MergeShowsItsRunsInScratchAndQuickTheRangesWaitingEachAtItsDep
     EXPECT_EQ(partitions.state().pending, std::vector<Range>{});
     EXPECT_EQ(std::tuple(partitions.state().marks.pivot, partitions.state().marks.next, partitions.state().marks.depth),
               std::tuple(1, 1, 2));
+}
+
+// A new window, from any step, or of no steps, shows what the first window showed.
+TEST(WorkedSteps, AnyWindowShowsTheSameStep)
+{
+    const Values input = {5, 9, 1, 5, 7, 2, 8, 3};
+    for (const Sort& sort : sorts) {
+        Track track(sort, input, 4);
+        Track none(sort, input, 0);
+        for (const int k : {9, 3, 6}) {
+            track.go(k);
+            none.go(k);
+            const State shown = track.state();
+            for (const int first : {k - 2, k}) {
+                track.refill(first);
+                EXPECT_EQ(track.state().values, shown.values) << sort.name << " " << k << " from " << first;
+                EXPECT_EQ(track.state().marks, shown.marks) << sort.name << " " << k << " from " << first;
+                EXPECT_EQ(track.state().pending, shown.pending) << sort.name << " " << k << " from " << first;
+            }
+            EXPECT_EQ(none.state().values, shown.values) << sort.name << " " << k;
+            EXPECT_EQ(none.state().marks, shown.marks) << sort.name << " " << k;
+        }
+    }
 }
 
 }  // namespace

@@ -30,7 +30,8 @@ public:
     // Shows step min(step, count()), step >= 0; a step outside the window takes
     // a new one from half a window before it, so that the steps around it are at hand.
     void go(int step);
-    // A new window from step first (at most count()), the step shown kept.
+    // A new window from step first, at most the step shown and less than a
+    // window before it: the step shown is kept.
     void refill(int first);
     // Keeps the last steps, at most steps of them, in a window of their own
     // too: going to any of them then takes no new run.

@@ -17,7 +17,7 @@ let refilling = false;
 
 export const now = () => step;
 export const isPlaying = () => playing !== null;
-export const hasRace = () => race !== null;
+export const hasRace = () => undefined;
 
 // A new race, paused, with nothing shown yet.
 export function reset(newRace)

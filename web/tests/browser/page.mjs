@@ -141,21 +141,8 @@ export function reference(values)
 export const ledgerIds = ['watch-step', 'insertion-ledger', 'merge-ledger', 'quick-ledger', 'watch-said'];
 export const read = (tab, ids) => tab.evaluate((ids) => ids.map((id) => document.getElementById(id).textContent), ids);
 
-// The generated values of a run, as the page lists them, and the same arranged as each arrangement's
-// definition says, worked out here.
-export const arrangements = {
-    'nearly-ascending': (values) => {
-        const v = [...values].sort((a, b) => a - b);
-        for (let j = 0; 10 * j + 1 < v.length; j++) {
-            [v[10 * j], v[10 * j + 1]] = [v[10 * j + 1], v[10 * j]];
-        }
-        return v;
-    },
-    'few-distinct': (values) => values.map((v) => v % 10 + 1),
-};
 export const choose = (tab, order) => tab.evaluate((order) => {
     const select = document.getElementById('order');
     select.value = order;
     select.dispatchEvent(new Event('change'));
 }, order);
-export const counted = (tab, ids) => read(tab, ids).then((texts) => texts.map((t) => Number(t.match(/\d+$/)[0])));

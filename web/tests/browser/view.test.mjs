@@ -142,3 +142,34 @@ test(
             await tab.done();
         }
     });
+
+test('each picture draws its bars and the marks of the step shown in the style\'s colours', async () => {
+    const tab = await browser.open(page + '?count=12&seed=5&order=descending&step=5');
+    await settled(tab);
+    await tab.waitFor(() => location.search.endsWith('&step=5'));
+    // The roles whose colour, as the style gives it, fills some pixel whole.
+    const drawn = await tab.evaluate(() => {
+        const rgb = (role) => {
+            const probe = document.body.appendChild(document.createElement('i'));
+            probe.style.color = `var(--${role})`;
+            const colour = getComputedStyle(probe).color.match(/\d+/g).slice(0, 3).join(',');
+            probe.remove();
+            return colour;
+        };
+        const roles = ['bar', 'at', 'other', 'faded', 'line'].map((role) => [role, rgb(role)]);
+        return [...document.querySelectorAll('canvas.picture')].map((canvas) => {
+            const pixels = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
+            const colours = new Set();
+            for (let i = 0; i < pixels.length; i += 4) {
+                if (pixels[i + 3] === 255) {
+                    colours.add(`${pixels[i]},${pixels[i + 1]},${pixels[i + 2]}`);
+                }
+            }
+            return roles.filter(([, colour]) => colours.has(colour)).map(([role]) => role);
+        });
+    });
+    assert.deepEqual(
+        drawn,
+        [['bar', 'at', 'other', 'line'], ['bar', 'at', 'other', 'faded', 'line'], ['bar', 'at', 'other', 'line']]);
+    await tab.done();
+});
