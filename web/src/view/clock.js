@@ -17,7 +17,7 @@ let refilling = false;
 
 export const now = () => step;
 export const isPlaying = () => playing !== null;
-export const hasRace = () => undefined;
+export const hasRace = () => race !== null;
 
 // A new race, paused, with nothing shown yet.
 export function reset(newRace)
