@@ -88,8 +88,11 @@ INSTANTIATE_TEST_SUITE_P(Inputs, WorkedSteps, testing::ValuesIn(worked), [](cons
 TEST(WorkedSteps, MergeShowsItsRunsInScratchAndQuickTheRangesWaitingEachAtItsDepth)
 {
     Track merging(*merge, {3, 1, 2});
-    merging.go(1);  // the merge of 3 and 1
-    EXPECT_EQ(merging.state().marks.depth, 2);
+    const Marks& marks = merging.state().marks;
+    merging.go(1);  // the merge of 3 and 1: 1 from the right run first
+    EXPECT_EQ(std::tuple(marks.left_next, marks.right_next, marks.depth), std::tuple(0, 2, 2));
+    merging.go(3);  // 1 from the left run: the right run's first element is next
+    EXPECT_EQ(std::tuple(marks.left_next, marks.right_next), std::tuple(1, 2));
     merging.go(4);  // 1 and 3 from the left run, 2 from the right
     const Values scratch(merging.state().scratch.begin(), merging.state().scratch.end());
     EXPECT_EQ(scratch, (Values{1, 3, 2}));

@@ -43,7 +43,7 @@ export function terminal(answers)
 export const guessing = (tab) => tab.waitFor(
     () => !document.getElementById('guess').hidden &&
         document.getElementById('watch-step').textContent.startsWith('Step 0: '));
-export const held = (tab) => tab.evaluate(() => {
+export const held = (tab) => tab.evaluate((sorts) => {
     const shown = (id) => document.getElementById(id).textContent;
     const position = document.getElementById('watch-position');
     return {
@@ -54,11 +54,11 @@ export const held = (tab) => tab.evaluate(() => {
         step: shown('watch-step'),
         position: [position.max, position.disabled],
         buttons: [...document.querySelectorAll('#watch .controls button')].every((button) => button.disabled),
-        panels: ['insertion', 'merge', 'quick'].map(
+        panels: sorts.map(
             (sort) => ['counter', 'ledger', 'done'].map((piece) => shown(`${sort}-${piece}`)).join('|')),
         said: shown('watch-said'),
     };
-});
+}, sorts);
 export const guessed = (tab, guesses) => tab.evaluate((guesses) => {
     guesses.forEach((guess, i) => (document.querySelectorAll('#guess-fields input')[i].value = guess));
     document.querySelector('#guesses button[type="submit"]').click();
@@ -138,7 +138,9 @@ export function reference(values)
     return {inversions, merges: owned(merges), partitions: owned(partitions), list: partitions};
 }
 
-export const ledgerIds = ['watch-step', 'insertion-ledger', 'merge-ledger', 'quick-ledger', 'watch-said'];
+// The sorts the page shows, in its order, by the names their panels' parts take.
+export const sorts = ['insertion', 'merge', 'quick'];
+export const ledgerIds = ['watch-step', ...sorts.map((sort) => `${sort}-ledger`), 'watch-said'];
 export const read = (tab, ids) => tab.evaluate((ids) => ids.map((id) => document.getElementById(id).textContent), ids);
 
 export const choose = (tab, order) => tab.evaluate((order) => {
