@@ -18,8 +18,8 @@ for (const [file, {source, mutants}] of Object.entries(report.files)) {
         }
         const line = mutant.location.start.line;
         const same = known.equivalent.find(
-            (entry) =>
-                entry.file === file && entry.mutator === mutant.mutatorName && lines[line - 1].includes(entry.code));
+            (entry) => entry.file === file && entry.mutator === mutant.mutatorName &&
+                entry.replacement === mutant.replacement && lines[line - 1].includes(entry.code));
         const reached = known.browser.find((entry) => entry.file === file && from(entry) > 0 && line >= from(entry));
         (same        ? equivalent :
              reached ? browser :

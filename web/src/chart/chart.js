@@ -68,7 +68,6 @@ async function fill(run, program)
         } while (data[0].length < points.length && performance.now() - slice + took < 20);
         progress.value = data[0].length;
         element('progress-text').textContent = `${data[0].length} of ${points.length} sizes`;
-        chart.real = data;
         // A log scale has no 0: such counts sit on its floor, 1, and the note says so.
         const floored = data.map((values, i) => i === 0 ? values : values.map((value) => Math.max(value, 1)));
         chart.setData([...floored, ...curves(program.sorts, data[0], random)]);

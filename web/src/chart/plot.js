@@ -28,8 +28,7 @@ export const curves = (sorts, xs, random) =>
 
 // A new chart in holder, with the chart library's constructor (Plot), for the
 // program's sorts, up to its largest number of values, of random values or
-// not, with a line at n values, its run. Its data come by setData, its counts
-// as they are, for its legend, as real.
+// not, with a line at n values, its run. Its data come by setData.
 export function plot(Plot, holder, program, n, random)
 {
     const line = (sort) => ({
@@ -37,7 +36,6 @@ export function plot(Plot, holder, program, n, random)
         stroke: styled(`--${sort.name}`),
         width: 2,
         points: {size: 6},
-        value: (u, v, s, at) => u.real?.[s][at] ?? '-'
     });
     const curve = (sort) =>
         ({label: expected[sort.name].label, stroke: styled(`--${sort.name}`), dash: [6, 5], points: {show: false}});
