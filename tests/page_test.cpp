@@ -9,9 +9,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdlib>
 #include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -152,6 +154,43 @@ std::string drawn(const Shown* shown)
         text += " " + std::to_string(shown->pending[i].low) + ".." + std::to_string(shown->pending[i].high);
     }
     return text;
+}
+
+// What the page learns once: the sorts and arrangements in order, and where
+// what a call shows keeps each field, as offsetof finds it.
+TEST(Calls, AboutSaysWhereEachFieldOfWhatIsShownLies)
+{
+    const std::string text = about();
+    const auto has = [&](const std::string& part) { return text.find(part) != std::string::npos; };
+    EXPECT_TRUE(has(R"("sorts":[{"name":"insertion","counted":"exchanges"},{"name":"merge",)")) << text;
+    EXPECT_TRUE(has(R"("arrangements":[{"name":"generated","own":true},{"name":"ascending",)")) << text;
+    const std::pair<const char*, std::size_t> fields[] = {
+        {"step", offsetof(Shown, step)},
+        {"pending_length", offsetof(Shown, pending_length)},
+        {"low", offsetof(Shown, marks) + offsetof(Marks, low)},
+        {"depth", offsetof(Shown, marks) + offsetof(Marks, depth)},
+    };
+    for (const auto& [name, at] : fields) {
+        EXPECT_TRUE(has("\"" + std::string(name) + "\":" + std::to_string(at))) << name << " in " << text;
+    }
+    EXPECT_TRUE(has("\"scratch\":[" + std::to_string(offsetof(Shown, scratch)) + ",\"length\"]")) << text;
+    EXPECT_TRUE(has("\"depth\":" + std::to_string(offsetof(Range, depth)) + "},\"size\":" +
+                    std::to_string(sizeof(Range))))
+        << text;
+}
+
+// The chart's counts are the console program's for the same number of values and seed.
+TEST(Calls, TheChartsCountsAreTheReportsForTheSameAnswers)
+{
+    for (const auto& [n, seed] : {std::pair(100, 42), std::pair(0, 1), std::pair(37, -5)}) {
+        TextOut session;
+        TextIn answers(std::to_string(n) + "\n" + std::to_string(seed) + "\nn\n", &session);
+        Report report;
+        run_comparison(answers, session, session, &report);
+        const int* counted = counts("generated", 9, n, seed);
+        EXPECT_EQ(std::tuple(counted[0], counted[1], counted[2]), std::tuple(report.insertion, report.merge, report.quick))
+            << n;
+    }
 }
 
 // Each call's answer, made on a run, read again as it is now.
