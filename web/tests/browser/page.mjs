@@ -54,8 +54,7 @@ export const held = (tab) => tab.evaluate((sorts) => {
         step: shown('watch-step'),
         position: [position.max, position.disabled],
         buttons: [...document.querySelectorAll('#watch .controls button')].every((button) => button.disabled),
-        panels: sorts.map(
-            (sort) => ['counter', 'ledger', 'done'].map((piece) => shown(`${sort}-${piece}`)).join('|')),
+        panels: sorts.map((sort) => ['counter', 'ledger', 'done'].map((piece) => shown(`${sort}-${piece}`)).join('|')),
         said: shown('watch-said'),
     };
 }, sorts);
