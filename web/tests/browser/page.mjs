@@ -147,3 +147,38 @@ export const choose = (tab, order) => tab.evaluate((order) => {
     select.value = order;
     select.dispatchEvent(new Event('change'));
 }, order);
+
+// What each sort's picture shows: the roles of the style's colours (bar, at, other, faded, line) that some pixel
+// has, at least half opaque (a line's edge may fall either side of a pixel's); and the row most filled with the
+// bars' colour: the part of its width filled, and the bars apart on it.
+export const pictures = (tab) => tab.evaluate(() => {
+    const rgb = (role) => {
+        const probe = document.body.appendChild(document.createElement('i'));
+        probe.style.color = `var(--${role})`;
+        const colour = getComputedStyle(probe).color.match(/\d+/g).slice(0, 3).join(',');
+        probe.remove();
+        return colour;
+    };
+    const roles = ['bar', 'at', 'other', 'faded', 'line'].map((role) => [role, rgb(role)]);
+    return [...document.querySelectorAll('canvas.picture')].map((canvas) => {
+        const pixels = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
+        const colours = new Set();
+        let fullest = {filled: 0, apart: 0};
+        for (let row = 0; row < canvas.height; row++) {
+            const inRow = {filled: 0, apart: 0};
+            let before = false;
+            for (let i = 4 * row * canvas.width; i < 4 * (row + 1) * canvas.width; i += 4) {
+                const colour = `${pixels[i]},${pixels[i + 1]},${pixels[i + 2]}`;
+                const bar = pixels[i + 3] === 255 && colour === roles[0][1];
+                inRow.filled += bar / canvas.width;
+                inRow.apart += bar && !before;
+                before = bar;
+                if (pixels[i + 3] >= 128) {
+                    colours.add(colour);
+                }
+            }
+            fullest = inRow.filled > fullest.filled ? inRow : fullest;
+        }
+        return {roles: roles.filter(([, colour]) => colours.has(colour)).map(([role]) => role), ...fullest};
+    });
+});

@@ -103,22 +103,25 @@ test('the chart\'s points are the program\'s counts, and the orders change them 
         ([n, insertion, , quick]) => n < 2 || Math.min(insertion, quick) > n * (n - 1) / 2 * 0.9));
 });
 
-test('the chart says how far it has filled, as it fills', async (t) => {
+test('the chart says how far it has filled as it fills, and what it was chosen to show once it has', async (t) => {
     if (!browser.can.before) {
         return t.skip('the driver runs no script before the page\'s own');
     }
-    // Each new text of the chart's progress, as the page writes it.
+    // Each new text of the chart's progress and its note, as the page writes them.
     const record = `window.progress = [];
         new MutationObserver(() => {
-            const said = document.getElementById('progress-text')?.textContent;
-            if (said && said !== progress.at(-1)) progress.push(said);
+            const said = ['progress-text', 'chart-note'].map((id) => document.getElementById(id)?.textContent);
+            if (said[0] && String(said) !== String(progress.at(-1))) progress.push(said);
         }).observe(document, {subtree: true, childList: true, characterData: true});`;
     const tab = await browser.open(page + '?count=5000&seed=1', {before: record});
     await settled(tab);
     const progress = await tab.evaluate(() => window.progress);
-    assert.equal(progress[0], 'filling');
-    assert.equal(progress.at(-1), 'done: 41 sizes, values as generated');
-    const filled = progress.slice(1, -1).map((said) => Number(said.match(/^(\d+) of 41 sizes$/)[1]));
+    const [done, note] = progress.pop();
+    assert.deepEqual(progress[0], ['filling', '']);
+    assert.equal(done, 'done: 41 sizes, values as generated');
+    assert.match(note, /^As generated, /);
+    const filled =
+        progress.slice(1).map(([said, empty]) => empty === '' && Number(said.match(/^(\d+) of 41 sizes$/)[1]));
     assert.ok(filled.length > 0 && filled.every((k, i) => k > (filled[i - 1] ?? 0) && k <= 41), String(progress));
     await tab.done();
 });

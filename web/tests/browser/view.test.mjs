@@ -3,7 +3,7 @@ import assert from 'node:assert/strict';
 import {test} from 'node:test';
 import {setTimeout as sleep} from 'node:timers/promises';
 
-import {browser, ledgerIds, page, read, reference, reported, settled, sorts, text} from './page.mjs';
+import {browser, ledgerIds, page, pictures, read, reference, reported, settled, sorts, text} from './page.mjs';
 
 test(
     'the view: any step from a link, its keys, and at the last step the chart\'s row and the sorted values',
@@ -143,52 +143,23 @@ test(
         }
     });
 
-test(
-    'each picture draws its bars, each its column\'s width, and the marks of the step shown in the style\'s colours',
-    async () => {
-        const tab = await browser.open(page + '?count=12&seed=5&order=descending&step=5');
-        await settled(tab);
-        // The roles whose colour, as the style gives it, some pixel has, at least half opaque: a line's edge may be
-        // either side of a pixel's.
-        const read = () => tab.evaluate(() => {
-            const rgb = (role) => {
-                const probe = document.body.appendChild(document.createElement('i'));
-                probe.style.color = `var(--${role})`;
-                const colour = getComputedStyle(probe).color.match(/\d+/g).slice(0, 3).join(',');
-                probe.remove();
-                return colour;
-            };
-            const roles = ['bar', 'at', 'other', 'faded', 'line'].map((role) => [role, rgb(role)]);
-            return [...document.querySelectorAll('canvas.picture')].map((canvas) => {
-                const pixels = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
-                const colours = new Set();
-                // Bars side by side, each its column's width but a gap: some row is mostly bars.
-                let bars = 0;
-                for (let row = 0; row < canvas.height; row++) {
-                    let inRow = 0;
-                    for (let i = 4 * row * canvas.width; i < 4 * (row + 1) * canvas.width; i += 4) {
-                        const colour = `${pixels[i]},${pixels[i + 1]},${pixels[i + 2]}`;
-                        inRow += pixels[i + 3] === 255 && colour === roles[0][1];
-                        if (pixels[i + 3] >= 128) {
-                            colours.add(colour);
-                        }
-                    }
-                    bars = Math.max(bars, inRow / canvas.width);
-                }
-                return [...roles.filter(([, colour]) => colours.has(colour)).map(([role]) => role), bars >= 0.5];
-            });
-        });
-        // A picture is cleared when the page's layout resizes it, and drawn again at the next frame: it is read until
-        // it shows what is expected, for two seconds at most.
-        const expected = [
-            ['bar', 'at', 'other', 'line', true], ['bar', 'at', 'other', 'faded', 'line', true],
-            ['bar', 'at', 'other', 'line', true]
-        ];
-        let drawn = await read();
-        for (let tries = 0; tries < 20 && JSON.stringify(drawn) !== JSON.stringify(expected); tries++) {
-            await sleep(100);
-            drawn = await read();
-        }
-        assert.deepEqual(drawn, expected);
-        await tab.done();
-    });
+test('each picture draws its bars apart, and the marks of the step shown, in the style\'s colours', async () => {
+    const tab = await browser.open(page + '?count=12&seed=5&order=descending&step=5');
+    await settled(tab);
+    // Of 12 bars, at least 6 in the bars' colour, apart, fill at least half of some row: the one they stand on. A
+    // picture is cleared when the page's layout resizes it, and drawn again at the next frame: it is read until it
+    // shows what is expected, for two seconds at most.
+    const seen = async () =>
+        (await pictures(tab)).map(({roles, filled, apart}) => [...roles, filled >= 0.5 && apart >= 6]);
+    const expected = [
+        ['bar', 'at', 'other', 'line', true], ['bar', 'at', 'other', 'faded', 'line', true],
+        ['bar', 'at', 'other', 'line', true]
+    ];
+    let drawn = await seen();
+    for (let tries = 0; tries < 20 && JSON.stringify(drawn) !== JSON.stringify(expected); tries++) {
+        await sleep(100);
+        drawn = await seen();
+    }
+    assert.deepEqual(drawn, expected);
+    await tab.done();
+});
