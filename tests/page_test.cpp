@@ -97,10 +97,11 @@ TEST(HeldRuns, ARefusedRunSaysWhyBesideEachAnswer)
         {[] { return generated("5 6", "1"); }, "{" + count_rule + R"(,"seed":"","values":"","arrangement":""})"},
         {[] { return generated("5001", "x"); },
          "{" + count_rule + "," + seed_rule + R"(,"values":"","arrangement":""})"},
-        {[] { return generated("5", "1", "n", "sideways"); },
-         R"({"count":"","seed":"","values":"","arrangement":"unknown"})"},
+        // Each refusal is the last call's alone.
         {[] { return own("3 1 2", "few-distinct"); },
          R"({"count":"","seed":"","values":"","arrangement":"generated-only"})"},
+        {[] { return generated("5", "1", "n", "sideways"); },
+         R"({"count":"","seed":"","values":"","arrangement":"unknown"})"},
         {[] { return own("1 \"\\ 2"); },
          R"({"count":"","seed":"","values":"the 2nd value, \"\"\\\", is not a whole number from -2147483648 to )"
          R"(2147483647","arrangement":""})"},
@@ -254,6 +255,8 @@ TEST(Calls, OnARunNotHeldOrASortThereIsNotTheProgramStops)
     for (const int sort : {-1, 3}) {
         EXPECT_DEATH_IF_SUPPORTED(run_watch(run, sort, 8), "") << sort;
     }
+    // Nor can a sort not yet watched be moved.
+    EXPECT_DEATH_IF_SUPPORTED(run_go(run, 1, 3), "");
     EXPECT_NE(run_watch(run, 2, 8), nullptr);
     run_release(run);
 }
