@@ -174,6 +174,7 @@ TEST(Reasons, TheAverageIsOverEveryOrderAndThePowerHoldsTheValues)
             ++orders;
         } while (std::next_permutation(order.begin(), order.end()));
         EXPECT_EQ(reasons.average_tenths, sum * 10 / orders) << n;
+        EXPECT_EQ(reasons.writes, sorts[1].plain(order.data(), n)) << n;
         EXPECT_TRUE(reasons.power >= n && reasons.power < 2 * std::max(n, 1)) << n;
         EXPECT_EQ(1LL << reasons.levels, reasons.power) << n;
     }
