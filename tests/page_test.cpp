@@ -176,6 +176,7 @@ TEST(Calls, AboutSaysWhereEachFieldOfWhatIsShownLies)
         EXPECT_TRUE(has("\"" + std::string(name) + "\":" + std::to_string(at))) << name << " in " << text;
     }
     EXPECT_TRUE(has("\"scratch\":[" + std::to_string(offsetof(Shown, scratch)) + ",\"length\"]")) << text;
+    EXPECT_TRUE(has(R"("ints":{"step":)" + std::to_string(offsetof(Shown, step)) + R"(,"count":)")) << text;
     EXPECT_TRUE(has("\"depth\":" + std::to_string(offsetof(Range, depth)) + "},\"size\":" +
                     std::to_string(sizeof(Range))))
         << text;
