@@ -177,8 +177,8 @@ TEST(Calls, AboutSaysWhereEachFieldOfWhatIsShownLies)
     }
     EXPECT_TRUE(has("\"scratch\":[" + std::to_string(offsetof(Shown, scratch)) + ",\"length\"]")) << text;
     EXPECT_TRUE(has(R"("ints":{"step":)" + std::to_string(offsetof(Shown, step)) + R"(,"count":)")) << text;
-    EXPECT_TRUE(has("\"depth\":" + std::to_string(offsetof(Range, depth)) + "},\"size\":" +
-                    std::to_string(sizeof(Range))))
+    EXPECT_TRUE(
+        has("\"depth\":" + std::to_string(offsetof(Range, depth)) + "},\"size\":" + std::to_string(sizeof(Range))))
         << text;
 }
 
@@ -191,7 +191,8 @@ TEST(Calls, TheChartsCountsAreTheReportsForTheSameAnswers)
         Report report;
         run_comparison(answers, session, session, &report);
         const int* counted = counts("generated", 9, n, seed);
-        EXPECT_EQ(std::tuple(counted[0], counted[1], counted[2]), std::tuple(report.insertion, report.merge, report.quick))
+        EXPECT_EQ(std::tuple(counted[0], counted[1], counted[2]),
+                  std::tuple(report.insertion, report.merge, report.quick))
             << n;
     }
 }

@@ -10,7 +10,8 @@ const rules = {
 };
 
 export default [
-    // The tests, the benchmark and their engines are node scripts that hand functions to the page: both kinds of names at once.
+    // The tests, the benchmark and their engines are node scripts that hand functions to the page: both kinds of names
+    // at once.
     {ignores: ['node_modules/', 'reports/', 'tests/', 'bench.mjs', 'engines.mjs', 'mutants.mjs']},
     js.configs.recommended,
     {files: ['src/**/*.js'], languageOptions: {sourceType: 'module', globals: globals.browser}, rules},
