@@ -310,8 +310,16 @@ TEST(HeldRuns, ItsCountsAreThoseOfItsArrangedValues)
     EXPECT_EQ(before.substr(0, before.find(",\"exchangedPairs")), counts + "],\"generatedQuick\":" + quick);
     EXPECT_EQ(std::string(run_explain(watched)), before);
     EXPECT_NE(before.substr(0, 40), std::string(run_explain(generated("40", "3", "n", "generated"))).substr(0, 40));
-    run_release(run);
-    run_release(watched);
+    // Every number, worked by hand: 10 pairs, 5 * 4 / 4 = 5.0 on average; 3 levels, 2^3 = 8, 5 * 3 - 8 + 5 = 12
+    // writes; partitions of 5 and of the two 1s; 5 * 6 / 2 - 1 = 14 were they distinct and descending.
+    const int repeating = own("2 1 2 1 2");
+    EXPECT_EQ(std::string(run_explain(repeating)),
+              R"({"n":5,"counts":[3,12,7],"generatedQuick":7,"exchangedPairs":0,"pairs":10,"average":"5.0",)"
+              R"("levels":3,"power":8,"writes":12,"partitions":2,"deepest":2,"firstLess":2,"firstGreater":0,)"
+              R"("descending":14,"repeats":true})");
+    for (const int number : {run, watched, repeating}) {
+        run_release(number);
+    }
 }
 
 }  // namespace

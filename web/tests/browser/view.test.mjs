@@ -70,78 +70,53 @@ test(
         }
     });
 
-test(
-    'the ledgers name what each step belongs to, as reference sorts do, and the reasons give their numbers',
-    async () => {
-        for (const [n, seed, order] of [
-                 [202, 3, 'generated'], [202, 3, 'ascending'], [202, 3, 'descending'], [5000, 1, 'generated'],
-                 [5000, 1, 'ascending'], [5000, 1, 'descending'], [202, 3, 'nearly-ascending'],
-                 [202, 3, 'few-distinct']]) {
-            const tab = await browser.open(page + `?count=${n}&seed=${seed}&order=${order}`);
-            await settled(tab);
-            await tab.waitFor(() => !document.getElementById('why').hidden);
-            const values = (await text(tab, 'insertion-values')).split(': ')[1].split(' ').map(Number);
-            const ref = reference(values);
-            const levels = Math.ceil(Math.log2(n));
-            const last = Math.max(ref.inversions, ref.merges.count, ref.partitions.count);
-            // The numbers each ledger gives at step k (its words are the node tests'): none before a sort's first
-            // operation, those of the operation at each, and past its last the step it ended at.
-            const numbers = (count, k, within) => count === 0 || k === 0 ? [] : k > count ? [count] : within();
-            const expected = (k) =>
-                [numbers(ref.inversions, k, () => [ref.inversions - k]),
-                 numbers(ref.merges.count, k, () => [ref.merges.at(k).length, ref.merges.at(k).depth, levels]),
-                 numbers(ref.partitions.count, k, () => [ref.partitions.at(k).length, ref.partitions.at(k).depth]),
-            ];
-            const ledgers = async () =>
-                (await read(tab, ledgerIds.slice(1, 4))).map((ledger) => (ledger.match(/\d+/g) ?? []).map(Number));
-            assert.equal(await text(tab, 'watch-step'), `Step 0 of ${last}`);
-            assert.deepEqual(await ledgers(), expected(0));
-            const steps = new Set([1, 2, 3, ref.merges.count, ref.merges.count + 1, ref.inversions, last - 1, last]);
-            for (let j = 1; j < 12; j++) {
-                steps.add(Math.floor(last * j / 12) + j);
-            }
-            for (const k of [...steps].filter((k) => k >= 1 && k <= last)) {
-                await tab.evaluate((k) => {
-                    const position = document.getElementById('watch-position');
-                    position.value = k;
-                    position.dispatchEvent(new Event('input'));
-                }, k);
-                await tab.waitFor((k) => document.getElementById('watch-step').textContent.startsWith(`Step ${k} `), k);
-                assert.deepEqual(await ledgers(), expected(k), `${order} ${n} step ${k}`);
-            }
-            // A step said, its ledgers with it.
-            await tab.evaluate(() => document.activeElement.blur());
-            await tab.keys(['Home', 'ArrowRight']);
-            await tab.waitFor(() => document.getElementById('watch-said').textContent.startsWith('Step 1 '));
-            const [said, ...shown] = await read(tab, ['watch-said', ...ledgerIds.slice(1, 4)]);
-            assert.ok(said.startsWith(`Step 1 of ${last}: `));
-            shown.forEach((ledger) => assert.ok(said.includes(`(${ledger})`), ledger));
-
-            // The reasons' numbers, as the reference sorts and the definitions give them (their words are the node
-            // tests').
-            const why =
-                await tab.evaluate(() => [...document.querySelectorAll('#why-list li')].map((li) => li.textContent));
-            const report = reported(await text(tab, 'session'));
-            const deepest = Math.max(...ref.list.map((p) => p.depth));
-            const quick = {
-                generated: [],
-                ascending: [n - values.filter((x) => x === values[0]).length, ref.partitions.count - report[2]],
-                descending: [new Set(values).size === n ? n * (n + 1) / 2 - 1 : ref.partitions.count],
-                'nearly-ascending': [],
-                'few-distinct': [report[2] - ref.partitions.count],
-            };
-            const given = [
-                [ref.inversions, (n * (n - 1) / 4).toFixed(1), n * (n - 1) / 2],
-                [ref.merges.count, levels, 2 ** levels],
-                [ref.partitions.count, ref.list.length, deepest, ...quick[order]],
-            ];
-            given.forEach((all, sort) => {
-                const tokens = why[sort].match(/\d+(\.\d+)?/g);
-                all.forEach((number) => assert.ok(tokens.includes(String(number)), `${order} ${n}: ${number}`));
-            });
-            await tab.done();
+test('the ledgers name what each step belongs to, as reference sorts do', async () => {
+    for (const [n, seed, order] of [
+             [202, 3, 'generated'], [202, 3, 'ascending'], [202, 3, 'descending'], [5000, 1, 'generated'],
+             [5000, 1, 'ascending'], [5000, 1, 'descending'], [202, 3, 'nearly-ascending'], [202, 3, 'few-distinct']]) {
+        const tab = await browser.open(page + `?count=${n}&seed=${seed}&order=${order}`);
+        await settled(tab);
+        await tab.waitFor(() => !document.getElementById('why').hidden);
+        const values = (await text(tab, 'insertion-values')).split(': ')[1].split(' ').map(Number);
+        const ref = reference(values);
+        const levels = Math.ceil(Math.log2(n));
+        const last = Math.max(ref.inversions, ref.merges.count, ref.partitions.count);
+        // The numbers each ledger gives at step k (its words are the node tests'): none before a sort's first
+        // operation, those of the operation at each, and past its last the step it ended at.
+        const numbers = (count, k, within) => count === 0 || k === 0 ? [] : k > count ? [count] : within();
+        const expected = (k) =>
+            [numbers(ref.inversions, k, () => [ref.inversions - k]),
+             numbers(ref.merges.count, k, () => [ref.merges.at(k).length, ref.merges.at(k).depth, levels]),
+             numbers(ref.partitions.count, k, () => [ref.partitions.at(k).length, ref.partitions.at(k).depth]),
+        ];
+        const ledgers = async () =>
+            (await read(tab, ledgerIds.slice(1, 4))).map((ledger) => (ledger.match(/\d+/g) ?? []).map(Number));
+        assert.equal(await text(tab, 'watch-step'), `Step 0 of ${last}`);
+        assert.deepEqual(await ledgers(), expected(0));
+        const steps = new Set([1, 2, 3, ref.merges.count, ref.merges.count + 1, ref.inversions, last - 1, last]);
+        for (let j = 1; j < 12; j++) {
+            steps.add(Math.floor(last * j / 12) + j);
         }
-    });
+        for (const k of [...steps].filter((k) => k >= 1 && k <= last)) {
+            await tab.evaluate((k) => {
+                const position = document.getElementById('watch-position');
+                position.value = k;
+                position.dispatchEvent(new Event('input'));
+            }, k);
+            await tab.waitFor((k) => document.getElementById('watch-step').textContent.startsWith(`Step ${k} `), k);
+            assert.deepEqual(await ledgers(), expected(k), `${order} ${n} step ${k}`);
+        }
+        // A step said, its ledgers with it.
+        await tab.evaluate(() => document.activeElement.blur());
+        await tab.keys(['Home', 'ArrowRight']);
+        await tab.waitFor(() => document.getElementById('watch-said').textContent.startsWith('Step 1 '));
+        const [said, ...shown] = await read(tab, ['watch-said', ...ledgerIds.slice(1, 4)]);
+        assert.ok(said.startsWith(`Step 1 of ${last}: `));
+        shown.forEach((ledger) => assert.ok(said.includes(`(${ledger})`), ledger));
+
+        await tab.done();
+    }
+});
 
 test('each picture draws its bars apart, and the marks of the step shown, in the style\'s colours', async () => {
     const tab = await browser.open(page + '?count=12&seed=5&order=descending&step=5');
