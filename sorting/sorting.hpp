@@ -10,6 +10,9 @@
 // to nothing. The watch's calls:
 //   exchanged(i, left)         insertion: values[i] has been exchanged with
 //                              values[left + 1] into values[left]
+//   placed(i, at)              insertion: the element from values[i] stays at
+//                              values[at], at its left neighbour if at > 0; not
+//                              an operation
 //   merging(low, mid, high, scratch)  a merge has copied values[low..high]
 //                              into scratch[low..high]; not an operation
 //   written(k, from)           merge: values[k] = scratch[from] is done
@@ -34,6 +37,7 @@ inline constexpr int MAX = 5000;
 // The watch of the plain sorts: nothing is told, and nothing is compiled.
 struct Unwatched {
     void exchanged(int, int) {}
+    void placed(int, int) {}
     void merging(int, int, int, const int*) {}
     void written(int, int) {}
     void partitioning(int, int, int) {}
@@ -91,7 +95,8 @@ int insertion_sort(int* values, int count, Watch& watch)
         // values[0..right-1] and values[right+1..i] are sorted, values[right] == inserted, values[left] is its left
         // neighbour. Comparing the register copy through a separate left index stops GCC fusing each exchange into
         // overlapping 64-bit loads and stores that stall store forwarding.
-        for (int right = i, left = i - 1; right > 0 && inserted < values[left]; --right, --left) {
+        int right = i;
+        for (int left = i - 1; right > 0 && inserted < values[left]; --right, --left) {
             // Stores what values[right] already holds, so that GCC knows it and keeps the element in a register
             // instead of loading it back at every exchange from where the last one stored it (tests/loop-shape.sh).
             values[right] = inserted;
@@ -99,6 +104,7 @@ int insertion_sort(int* values, int count, Watch& watch)
             ++exchanges;
             watch.exchanged(i, left);
         }
+        watch.placed(i, right);
     }
     return exchanges;
 }

@@ -164,7 +164,9 @@ TEST(Calls, AboutSaysWhereEachFieldOfWhatIsShownLies)
 {
     const std::string text = about();
     const auto has = [&](const std::string& part) { return text.find(part) != std::string::npos; };
-    EXPECT_TRUE(has(R"("sorts":[{"name":"insertion","counted":"exchanges"},{"name":"merge",)")) << text;
+    EXPECT_TRUE(has(R"("sorts":[{"name":"insertion","counted":"exchanges","answers":["exchange","leave"]},)")) << text;
+    EXPECT_TRUE(has(R"("answers":["less","equal","greater"]}],"arrangements")")) << text;
+    EXPECT_TRUE(has(R"("practice":[2,16],)")) << text;
     EXPECT_TRUE(has(R"("arrangements":[{"name":"generated","own":true},{"name":"ascending",)")) << text;
     const std::pair<const char*, std::size_t> fields[] = {
         {"step", offsetof(Shown, step)},
@@ -212,6 +214,7 @@ const std::pair<const char*, std::function<Reread(int run)>> calls[] = {
     {"run_watch", [](int run) { return [shown = run_watch(run, 1, 16)] { return drawn(shown); }; }},
     {"run_go", [](int run) { return [shown = run_go(run, 1, 9 + run)] { return drawn(shown); }; }},
     {"run_refill", [](int run) { return [shown = run_refill(run, 1, run)] { return drawn(shown); }; }},
+    {"run_practice", [](int run) { return [text = run_practice(run, 2)] { return std::string(text); }; }},
     {"counts",
      [](int run) {
          return [numbers = counts("descending", 10, 20 + run, run)] {
@@ -223,7 +226,7 @@ const std::pair<const char*, std::function<Reread(int run)>> calls[] = {
 // Every other call made, on another run, and what a call returned still reads the same.
 TEST(Calls, WhatACallReturnsStaysUntilTheSameCallIsMadeAgain)
 {
-    const int runs[] = {generated("30", "5", "y", "descending"), own("9 -4 7 7 1 0 3", "ascending")};
+    const int runs[] = {generated("16", "5", "y", "descending"), own("9 -4 7 7 1 0 3", "ascending")};
     for (const int run : runs) {
         for (int sort = 0; sort < 3; ++sort) {
             run_watch(run, sort, 16);
@@ -319,6 +322,31 @@ TEST(HeldRuns, ItsCountsAreThoseOfItsArrangedValues)
               R"("descending":14,"repeats":true})");
     for (const int number : {run, watched, repeating}) {
         run_release(number);
+    }
+}
+
+// A sort by hand is of the values as arranged, from 2 of them to 16; each choice with its values and marks.
+TEST(HeldRuns, APracticeTakesTwoToSixteenArrangedValues)
+{
+    const int runs[] = {own("5"), own("3 1 4 1 5 9 2 6 5 3 5 8 9 7 9 3 2"), own("2 1"), own("2 1", "ascending"),
+                        generated("16", "7", "n", "few-distinct")};
+    for (int sort = 0; sort < 3; ++sort) {
+        EXPECT_EQ(run_practice(runs[0], sort), nullptr);
+        EXPECT_EQ(run_practice(runs[1], sort), nullptr);
+        const std::string practice = run_practice(runs[4], sort);
+        EXPECT_EQ(practice.substr(0, practice.find(',')),
+                  "{\"count\":" + std::to_string(run_watch(runs[4], sort, 8)->count));
+    }
+    EXPECT_EQ(std::string(run_practice(runs[2], 1)),
+              R"({"count":2,"choices":[{"answer":"right","step":0,"values":[2,1],"scratch":[2,1],"low":0,"high":1,)"
+              R"("mid":0,"at":0,"other":-1,"left_next":0,"right_next":1,"pivot":0,"less_end":-1,"next":-1,)"
+              R"("greater_start":-1,"depth":1}],"sorted":[1,2]})");
+    EXPECT_EQ(std::string(run_practice(runs[3], 0)),
+              R"({"count":0,"choices":[{"answer":"leave","step":0,"values":[1,2],"low":0,"high":1,"mid":-1,"at":1,)"
+              R"("other":0,"left_next":-1,"right_next":-1,"pivot":0,"less_end":-1,"next":-1,"greater_start":-1,)"
+              R"("depth":0}],"sorted":[1,2]})");
+    for (const int run : runs) {
+        run_release(run);
     }
 }
 

@@ -5,17 +5,21 @@
 
 #include <cstddef>
 
+class Asker;
 class Recorder;
 
 // A sort the page shows: what it is called, what its count counts, its run
-// on values[0..n-1], plain or told to a recorder, each returning the count,
-// and where the program's report gives its count.
+// on values[0..n-1], plain, told to a recorder or asking a learner
+// (practice.hpp), each returning the count, where the program's report gives
+// its count, and the answers to its questions by name, in order.
 struct Sort {
     const char* name;
     const char* counted;
     int (*plain)(int* values, int n);
     int (*watched)(int* values, int n, Recorder& watch);
+    int (*asked)(int* values, int n, Asker& watch);
     int Report::*reported;
+    const char* answers[3];
 };
 
 // How many sorts the page shows, and the sorts. They are defined in

@@ -110,6 +110,13 @@ const Shown* run_refill(int run, int sort, int first)
 
 void run_keep_end(int run, int sort, int steps) { run_numbered(run).track(sort_at(sort)).keep_end(steps); }
 
+const char* run_practice(int run, int sort)
+{
+    static std::string text;
+    text = run_numbered(run).practice(sort_at(sort));
+    return text.empty() ? nullptr : text.c_str();
+}
+
 void run_release(int run)
 {
     run_numbered(run);

@@ -44,6 +44,9 @@ EMSCRIPTEN_KEEPALIVE const Shown* run_go(int run, int sort, int step);
 EMSCRIPTEN_KEEPALIVE const Shown* run_refill(int run, int sort, int first);
 // The sort's last steps, at most steps of them, kept in a window of their own.
 EMSCRIPTEN_KEEPALIVE void run_keep_end(int run, int sort, int steps);
+// The run's sort at index sort done by hand (Run::practice); null where the
+// run has too few values or too many.
+EMSCRIPTEN_KEEPALIVE const char* run_practice(int run, int sort);
 // The run no longer held.
 EMSCRIPTEN_KEEPALIVE void run_release(int run);
 

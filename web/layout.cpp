@@ -4,6 +4,7 @@
 #include "comparison.hpp"
 #include "depth.hpp"
 #include "json.hpp"
+#include "practice.hpp"
 #include "sorting.hpp"
 #include "sorts.hpp"
 
@@ -50,11 +51,17 @@ std::string layout()
     Json json;
     json << "{\"max\":" << highest_of(Question::count) << ",\"seed\":[" << lowest_of(Question::seed) << ","
          << highest_of(Question::seed) << "],\"guess\":{\"highest\":" << highest_guess
-         << ",\"rule\":\"Please type a whole number from 0 to " << highest_guess
-         << ".\"},\"window\":" << Track::window_steps << ",\"sorts\":[";
+         << ",\"rule\":\"Please type a whole number from 0 to " << highest_guess << ".\"},\"practice\":["
+         << practice_least << "," << practice_most << "],\"window\":" << Track::window_steps << ",\"sorts\":[";
     for (const Sort& sort : sorts) {
         json << (&sort == sorts ? "" : ",") << "{\"name\":\"" << sort.name << "\",\"counted\":\"" << sort.counted
-             << "\"}";
+             << "\",\"answers\":[";
+        for (const char* const& answer : sort.answers) {
+            if (answer != nullptr) {
+                json << (&answer == sort.answers ? "\"" : ",\"") << answer << "\"";
+            }
+        }
+        json << "]}";
     }
     json << "],\"arrangements\":[";
     for (const Arrangement& arrangement : arrangements) {

@@ -1,6 +1,7 @@
 #include "run.hpp"
 
 #include "json.hpp"
+#include "practice.hpp"
 #include "reasons.hpp"
 #include "text.hpp"
 #include "values.hpp"
@@ -131,4 +132,39 @@ Track& Run::track(std::size_t sort)
         std::abort();
     }
     return *tracks_[sort];
+}
+
+std::string Run::practice(std::size_t sort) const
+{
+    const int n = static_cast<int>(arranged_.size());
+    if (n < practice_least || n > practice_most) {
+        return "";
+    }
+    std::vector<int> copy = arranged_;
+    Json json;
+    json << "{\"count\":" << sorts[sort].plain(copy.data(), n) << ",\"choices\":[";
+    const auto list = [&json](const char* name, const std::vector<int>& values) {
+        json << ",\"" << name << "\":[";
+        for (std::size_t i = 0; i < values.size(); ++i) {
+            json << (i == 0 ? "" : ",") << values[i];
+        }
+        json << "]";
+    };
+    const char* comma = "";
+    for (const Choice& choice : choices(sorts[sort], arranged_)) {
+        json << comma << "{\"answer\":\"" << sorts[sort].answers[choice.answer] << "\",\"step\":" << choice.state.step;
+        list("values", choice.state.values);
+        if (choice.state.marks.mid >= 0) {
+            list("scratch", choice.state.scratch);
+        }
+        for (const auto& [name, field] : marks_fields) {
+            json << ",\"" << name << "\":" << choice.state.marks.*field;
+        }
+        json << "}";
+        comma = ",";
+    }
+    json << "]";
+    list("sorted", copy);
+    json << "}";
+    return json.text();
 }

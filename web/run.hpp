@@ -69,6 +69,12 @@ public:
     // The sort's track, once watch has made it; before, the program stops.
     Track& track(std::size_t sort);
 
+    // The sort at index sort done by hand on the arranged values (practice.hpp),
+    // as JSON: its count; each choice's answer by name, its step, its values,
+    // for merge its scratch array, and its marks by name; the values sorted. Empty for
+    // fewer than practice_least or more than practice_most values.
+    std::string practice(std::size_t sort) const;
+
 private:
     Run(std::vector<int> values, const Arrangement& arrangement);
 

@@ -7,6 +7,7 @@ export const asked = new URLSearchParams(location.search);
 
 let timer = 0;
 let linkable = true;
+let practising = null;  // the sort the learner sorts by hand, by name
 
 // The answers of the run shown, the step dropped: the run's view has not moved
 // yet. null for a run no link can hold: the address is then the page alone.
@@ -30,10 +31,20 @@ export function rememberStep(step)
     }, 300);
 }
 
+// The sort the learner sorts by hand, by name, kept with every run from now on.
+export function rememberPractice(sortName)
+{
+    practising = sortName;
+    if (linkable) {
+        write(Object.fromEntries(new URLSearchParams(location.search)));
+    }
+}
+
 function write(answers)
 {
     try {
-        history.replaceState(null, '', query(answers) || location.pathname);
+        history.replaceState(
+            null, '', query(practising ? {...answers, practice: practising} : answers) || location.pathname);
     } catch {
         // The address is only a convenience.
     }

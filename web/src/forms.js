@@ -58,6 +58,13 @@ export function make(tools, own)
     };
 }
 
+// The count and, where given, the seed, typed in for the learner: texts.
+export function refill(fields)
+{
+    count.value = fields.count;
+    seed.value = fields.seed ?? seed.value;
+}
+
 // Fills the forms from the address, as a link to a run gives it.
 function fromAddress()
 {

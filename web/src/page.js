@@ -10,6 +10,7 @@ import * as chart from './chart/chart.js';
 import {element, failed, painted, yielded} from './dom.js';
 import * as forms from './forms.js';
 import * as guess from './guess.js';
+import * as practice from './practice.js';
 import * as reasons from './reasons.js';
 import {program} from './started.js';
 import * as view from './view/view.js';
@@ -114,6 +115,7 @@ function present(tools, made, asked)
                counted(presented) + made.unlinked);
     const guessed = held ? guess.ask(tools, presented.values) : null;
     reasons.hide();
+    practice.putAway();
     if (!held) {
         guess.putAway();
     }
@@ -135,6 +137,9 @@ function present(tools, made, asked)
             rememberRun(
                 made.link && (held ? {...made.link, guess: '1', ...(asked === null ? {} : {step: asked})} : made.link));
             const viewing = view.start(tools, run, asked, guessed);
+            if (!held) {
+                practice.offer(presented);
+            }
             if (held) {
                 guessed.then((outcome) => release(presented, outcome))
                     .catch((error) => fail(presented, 'The reveal', error));
@@ -199,8 +204,18 @@ function release(presented, outcome)
     if (!run.own) {
         showChart(presented);
     }
+    practice.offer(presented);
 }
 
 // The forms come only with a program to answer them.
-program.then(
-    (tools) => ask(forms.start(tools, ask)), (error) => (said.textContent = failed('Starting the program', error)));
+// Sorting by hand asks for runs as the form makes them, and for the race as a model answer.
+program.then((tools) => {
+    practice.start(tools, link.get('practice'), {
+        run: (fields) => {
+            forms.refill(fields);
+            ask('answers');
+        },
+        showMe: view.showMe,
+    });
+    ask(forms.start(tools, ask));
+}, (error) => (said.textContent = failed('Starting the program', error)));

@@ -120,6 +120,11 @@ function connect(module)
             go: (sort, step) => state(module._run_go(number, sort, step)),
             refill: (sort, first) => state(module._run_refill(number, sort, first)),
             keepEnd: (sort, steps) => module._run_keep_end(number, sort, steps),
+            // Its sort done by hand: {count, choices, sorted}; null where it has too few values or too many.
+            practice: (sort) => {
+                const at = module._run_practice(number, sort);
+                return at ? json(at) : null;
+            },
             release: () => module._run_release(number),
         };
     };
@@ -134,7 +139,10 @@ function connect(module)
         seed: about.seed,
         guess: about.guess,
         window: about.window,
-        // The sorts, in the program's order, each with its title, as "Insertion sort"; the arrangements, likewise,
+        // The fewest and the most values a learner sorts by hand, [least, most].
+        practice: about.practice,
+        // The sorts, in the program's order, each with its title, as "Insertion sort", and the answers to its
+        // choices by name (run.practice); the arrangements, likewise,
         // each with whether it applies to the learner's own values.
         sorts,
         arrangements: about.arrangements,

@@ -83,6 +83,16 @@ export async function start(program, run, asked, held = null)
     }
 }
 
+// The race from its start, playing, with the focus on the picture of the sort at index sort: a model answer.
+export function showMe(sort)
+{
+    clock.go(0);
+    document.querySelectorAll('#panels .picture')[sort].focus();
+    if (!clock.isPlaying()) {
+        clock.toggle();
+    }
+}
+
 // The race on the clock, at the step asked, or at 0 where there is no such step.
 function openRace(race, asked)
 {
