@@ -44,5 +44,17 @@ test('no accessibility fault, and at 320 px nothing scrolls sideways but the box
         await ownTab.waitFor(() => !document.getElementById('why').hidden);
         await check(ownTab, width, 'own values run');
         await ownTab.done();
+        // Sorting by hand: 16 wide values in a merge's three rows, one answer wrong; then a finished attempt's record.
+        const sixteen = Array.from({length: 16}, (_, i) => (i * 7919) % 200001 - 100000);
+        const practiceTab = await browser.open(page + `?values=${sixteen}&practice=merge`, {width});
+        await practiceTab.waitFor(() => !document.getElementById('practice-board').hidden);
+        await practiceTab.evaluate(() => document.querySelector('#practice-answers button').click());
+        await check(practiceTab, width, 'sorting by hand');
+        await practiceTab.done();
+        const recordTab = await browser.open(page + '?values=1,2&practice=insertion', {width});
+        await recordTab.waitFor(() => !document.getElementById('practice-board').hidden);
+        await recordTab.evaluate(() => document.querySelector('#practice-answers button:last-child').click());
+        await check(recordTab, width, 'an attempt recorded');
+        await recordTab.done();
     }
 });

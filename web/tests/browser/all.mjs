@@ -4,3 +4,4 @@ import './access.test.mjs';
 import './view.test.mjs';
 import './guess.test.mjs';
 import './own.test.mjs';
+import './practice.test.mjs';

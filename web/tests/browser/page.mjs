@@ -18,7 +18,11 @@ let server;
 before(async () => {
     browser = await launch(process.env.ENGINE);
     const html = readFileSync(process.env.PAGE);
-    server = createServer((_, response) => response.end(html)).listen(0, '127.0.0.1');
+    // And a page that frames it, and keeps what it posts.
+    const frame = '<iframe src="sort-compare.html?values=1,2&practice=insertion" width="1000" height="700"></iframe>' +
+        '<script>window.received = []; addEventListener("message", (e) => received.push(e.data));</script>';
+    server = createServer((request, response) => response.end(request.url === '/frame.html' ? frame : html))
+                 .listen(0, '127.0.0.1');
     await new Promise((resolve) => server.on('listening', resolve));
     served = `http://127.0.0.1:${server.address().port}/sort-compare.html`;
 });
