@@ -50,8 +50,8 @@ export function answered(choice, answer, next)
 {
     const why = reasons[choice.answer](choice, choice.values, choice.scratch);
     const said = answer === choice.answer ? 'Right.' : `No: ${why}`;
-    const broughtIn =
-        choice.answer === 'greater' && next?.low === choice.low && next.high === choice.high && next.at === choice.at;
+    // Within the same partition, the next examination is at the same position.
+    const broughtIn = choice.answer === 'greater' && next?.low === choice.low && next.high === choice.high;
     return broughtIn ? `${said} ${next.values[next.at]}, brought in from the right, is examined next.` : said;
 }
 

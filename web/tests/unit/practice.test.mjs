@@ -2,7 +2,7 @@
 import assert from 'node:assert/strict';
 import {test} from 'node:test';
 
-import {answered, nextSeed, question, refusedSort, score} from '../../src/choices.js';
+import {answered, answers, nextSeed, question, refusedSort, score} from '../../src/choices.js';
 import {csv, message} from '../../src/record.js';
 
 import {sorts} from './sorts.mjs';
@@ -73,7 +73,7 @@ test('a right answer, and each wrong one with this step\'s numbers', () => {
                  'No: 1 is less than the pivot 6, so it is exchanged into position 2, the less region\'s new end.'
              ],
              [
-                 {...partitioning, answer: 'equal', values: [6, 2, 6]}, 'less', null,
+                 {...partitioning, answer: 'equal', values: [6, 2, 6]}, 'less', partitioning,
                  'No: 6 equals the pivot, so it stays, in the equal region.'
              ],
              // After a greater value, the one brought in from the right is examined next, at the same position.
@@ -83,10 +83,22 @@ test('a right answer, and each wrong one with this step\'s numbers', () => {
                      'start. 4, brought in from the right, is examined next.'
              ],
              [partitioning, 'greater', greater, 'Right. 4, brought in from the right, is examined next.'],
+             // Or nothing, where the partition ended: the next choice is another's, or there is none.
              [partitioning, 'greater', {...greater, low: 3}, 'Right.'],
+             [partitioning, 'greater', {...greater, high: 2}, 'Right.'],
+             [partitioning, 'greater', undefined, 'Right.'],
     ]) {
         assert.equal(answered(choice, given, next), said, `${choice.answer} answered ${given}`);
     }
+});
+
+test('each sort\'s answers, as its buttons name them, each with a key of its own', () => {
+    const named = (sort) => sort.answers.map((name) => `${answers[name].label} (${answers[name].key})`);
+    assert.deepEqual(sorts.map(named), [
+        ['Exchange (e)', 'Leave it (l)'],
+        ['Left run (l)', 'Right run (r)'],
+        ['Less (l)', 'Equal (e)', 'Greater (g)'],
+    ]);
 });
 
 test('the score, a link\'s refused sort and the next seed', () => {
