@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -123,6 +124,17 @@ TEST(Practice, ChoicesAreTheSortsOwnOnTheRacesValues)
                                    : s == 1 ? front(m.right_next) <= front(m.left_next)
                                             : (value(m.at) > m.pivot) - (value(m.at) < m.pivot) + 1;
                 EXPECT_EQ(choice.answer, answer) << sort.name << " at step " << choice.state.step;
+                // The operation a choice leads to, but an element left in place, shows the choice's range, and
+                // the merge's scratch array.
+                EXPECT_EQ(m.other, s == 0 ? m.at - 1 : -1);
+                if (s > 0 || choice.answer == 0) {
+                    race.go(choice.state.step + 1);
+                    const Marks& shown = race.state().marks;
+                    EXPECT_EQ(std::tuple(m.low, m.mid, m.high, m.depth),
+                              std::tuple(shown.low, shown.mid, shown.high, shown.depth))
+                        << sort.name << " at step " << choice.state.step;
+                    EXPECT_EQ(scratch, race.state().scratch) << sort.name << " at step " << choice.state.step;
+                }
             }
         }
     }
