@@ -5,16 +5,23 @@ import {test} from 'node:test';
 import {browser, guessing, page, reference, served, settled, text} from './page.mjs';
 
 const practised = (tab) => tab.waitFor(() => !document.getElementById('practice-board').hidden);
-const read = (tab) =>
-    tab.evaluate(() => ({
-                     question: document.getElementById('practice-question').textContent,
-                     feedback: document.getElementById('practice-feedback').textContent,
-                     said: document.getElementById('practice-said').textContent,
-                     counter: document.getElementById('practice-counter').textContent,
-                     score: document.getElementById('practice-score').textContent,
-                     rows: [...document.querySelectorAll('#practice-rows ol')].map(
-                         (row) => [...row.querySelectorAll('.value')].map((cell) => Number(cell.textContent))),
-                 }));
+// The section as the learner reads it, each row of the board as its values, and as its name and cells: a value,
+// its mark in words, and how it is drawn.
+const read = (tab) => tab.evaluate(() => {
+    const shown = (id) => document.getElementById(id).textContent;
+    const rows = [...document.querySelectorAll('#practice-rows ol')];
+    const cell = (li) => [...li.children].map((part) => part.textContent).join(' ').trim() +
+        (li.className && ` (${li.className})`);
+    return {
+        question: shown('practice-question'),
+        feedback: shown('practice-feedback'),
+        said: shown('practice-said'),
+        counter: shown('practice-counter'),
+        score: shown('practice-score'),
+        rows: rows.map((row) => [...row.querySelectorAll('.value')].map((value) => Number(value.textContent))),
+        board: rows.map((row) => `${row.ariaLabel}: ${[...row.children].map(cell).join(', ')}`),
+    };
+});
 
 // Each sort's right key for the question in words, by the sort's own comparison.
 const rules = [
@@ -118,6 +125,33 @@ test(
         assert.equal(csv.split('\r\n').length, 5);
         await tab.done();
     });
+
+// Merge's board after three writes, each from the right run: 3 from [5] and [3], 1 from [8] and [1], then 1 from
+// [3, 5] and [1, 8].
+test('each sort\'s board marks in words the values a choice is about, and the sorted values at the end', async () => {
+    for (const [sortName, keys, board] of [
+             [
+                 'insertion', [],
+                 ['Values: 5 neighbour (other), 3 inserting (at), 8 not yet (outside), 1 not yet (outside)']
+             ],
+             [
+                 'merge', ['r', 'r', 'r'],
+                 [
+                     'Left run: 3 front (at), 5', 'Right run: 1 written (outside), 8 front (other)',
+                     'Values: 1 written, 5 next, 1 (outside), 8 (outside)'
+                 ]
+             ],
+             ['quick', [], ['Values: 5 equal, 3 examining (at), 8 not yet, 1 not yet']]]) {
+        const tab = await browser.open(page + `?values=5,3,8,1&practice=${sortName}`);
+        await practised(tab);
+        await tab.evaluate(() => document.querySelector('#practice-answers button').focus());
+        await tab.keys(keys);
+        assert.deepEqual((await read(tab)).board, board);
+        const {end} = await solve(tab, ['insertion', 'merge', 'quick'].indexOf(sortName));
+        assert.deepEqual(end.board, ['Values: 1, 3, 5, 8']);
+        await tab.done();
+    }
+});
 
 test(
     'wrong answers on equal values are said with their numbers, and the sort goes on from the right step', async () => {
