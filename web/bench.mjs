@@ -24,13 +24,15 @@ const typedValues = Array.from({length: 5000}, (_, i) => (i * 7919) % 100003 - 5
                         .map((value, i) => value + (i % 10 === 9 ? '\n' : ', '))
                         .join('');
 
-// Far past its goal in Chromium, where CI fails; the other engines' figures are reported alone.
+// Far past its goal in Chromium; the other engines' figures are reported
+// alone, but for the frame, judged in every engine against its own cadence
+// (a goal of 1.1 times).
 const failLines = {
     opening: 4,
     end: 200,
     back: 200,
     home: 200,
-    frame: 40,
+    'frame-cadences': 2,
     'longest-task': 100,
     'own-longest-task': 100,
     'wasm-memory': 128,
@@ -85,14 +87,28 @@ const settled = (tab) => tab.waitFor(
     () => /^(done|failed|Not run)/.test(
         document.getElementById('progress-text').textContent || document.getElementById('status').textContent));
 
-// From navigation to the mark, in ms.
+// From navigation to the mark, in ms, and to each mark the page sets on its
+// way there (program.js, page.js), by name.
 async function load(browser, url)
 {
     const tab = await browser.open(url, {watch: false});
-    const time = await tab.waitFor(() => performance.getEntriesByName('shown')[0]?.startTime);
+    const marks = await tab.waitFor(
+        () => performance.getEntriesByName('shown')[0] &&
+            Object.fromEntries(performance.getEntriesByType('mark').map((mark) => [mark.name, mark.startTime])));
     await tab.close();
-    return time;
+    return marks;
 }
+
+// The median interval of display frames over 3 s, on a tab that is open.
+const frames = (tab) => tab.evaluate(async () => {
+    const started = performance.now();
+    const times = [];
+    while (performance.now() - started < 3000) {
+        times.push(await new Promise(requestAnimationFrame));
+    }
+    const gaps = times.slice(1).map((time, i) => time - times[i]).sort((a, b) => a - b);
+    return gaps[gaps.length >> 1];
+});
 
 // The WebAssembly memory, where the driver runs a script before the page's own.
 const memory = 'const made = WebAssembly.Instance; WebAssembly.Instance = function(...args) { ' +
@@ -172,15 +188,35 @@ async function measure(name)
         }
         for (let round = 0; round < rounds; round++) {
             const times = {page: [], floor: [], blank: []};
+            const parts = {};
             for (let i = 0; i < loads; i++) {
                 for (const [which, url] of [['page', opened], ['floor', floor], ['blank', blank]]) {
-                    url && times[which].push(await load(browser, url));
+                    if (url) {
+                        const marks = await load(browser, url);
+                        times[which].push(marks.shown);
+                        if (which === 'page') {
+                            Object.entries(marks).forEach(([mark, time]) => (parts[mark] ??= []).push(time));
+                        }
+                    }
                 }
             }
             add('opening', 'times', median(times.page) / median(times.blank));
             floor && add('static-floor', 'times', median(times.floor) / median(times.blank));
             add('blank', 'ms', median(times.blank));
+            floor && add('static-frame', 'ms', median(times.floor));
+            for (const [mark, figure] of Object.entries(partsShown)) {
+                parts[mark] && add(figure, 'ms', median(parts[mark]));
+            }
         }
+
+        // The engine's own pace: a page that does nothing, a round at a time.
+        const idle = await browser.open(blank, {watch: false});
+        const cadence = [];
+        for (let round = 0; round < rounds; round++) {
+            cadence.push(await frames(idle));
+            add('cadence', 'ms', cadence.at(-1));
+        }
+        await idle.close();
 
         const tab = await browser.open(watched, {before: browser.can.before ? memory : undefined});
         await tab.waitFor(() => document.getElementById('watch-step').textContent.startsWith('Step 6000000 '));
@@ -197,6 +233,7 @@ async function measure(name)
             add('home', 'ms', await press(tab, 'Home'));
             const played = await play(tab);
             add('frame', 'ms', played.frame);
+            add('frame-cadences', 'times', played.frame / median(cadence));
             if (browser.can.longTasks) {
                 add('long-tasks', 'tasks', played.tasks.length);
                 add('longest-task', 'ms', Math.max(0, ...played.tasks));
@@ -220,13 +257,29 @@ async function measure(name)
     return figures;
 }
 
+// The marks the page sets on its way to its report's frame, as figures, each
+// in ms from navigation: the head read up to the program's script, the
+// program compiled, then started (warmed up), the document read up to the
+// page's script, the first run made, the report built, and the frame that
+// shows it.
+const partsShown = {
+    head: 'part-head',
+    compiled: 'part-compiled',
+    started: 'part-started',
+    read: 'part-read',
+    ran: 'part-ran',
+    built: 'part-built',
+    shown: 'part-frame'
+};
+
 // The figures in the order printed, and why an engine's driver cannot measure some.
 const order = [
-    'opening', 'static-floor', 'blank', 'end', 'back', 'home', 'frame', 'long-tasks', 'longest-task', 'own-report',
-    'own-longest-task', 'wasm-memory', 'js-heap'
+    'opening', 'static-floor', 'blank', 'static-frame', ...Object.values(partsShown), 'cadence', 'end', 'back', 'home',
+    'frame', 'frame-cadences', 'long-tasks', 'longest-task', 'own-report', 'own-longest-task', 'wasm-memory', 'js-heap'
 ];
 const reasons = {
     'static-floor': 'no script runs before the page\'s own, to copy it',
+    'static-frame': 'no script runs before the page\'s own, to copy it',
     'long-tasks': 'no longtask entries',
     'longest-task': 'no longtask entries',
     'own-longest-task': 'no longtask entries, or no field for own values on the page',
@@ -248,7 +301,8 @@ for (const engine of engines) {
             [Math.min(...values), Math.max(...values), median(values)].map((value) => value.toFixed(digits[unit]));
         console.log(`${engine} ${figure} ${middle} ${low}..${high} ${unit} (${values.length} round${
             values.length === 1 ? '' : 's'})`);
-        if (engine === 'chromium' && median(values) > (failLines[figure] ?? Infinity)) {
+        if ((engine === 'chromium' || figure === 'frame-cadences') &&
+            median(values) > (failLines[figure] ?? Infinity)) {
             past.push(`${engine} ${figure} ${middle} ${unit}, past ${failLines[figure]}`);
         }
     }

@@ -15,6 +15,9 @@ import * as reasons from './reasons.js';
 import {program} from './started.js';
 import * as view from './view/view.js';
 
+// The document read up to this script, and its modules run: a mark for the benchmark (bench.mjs), as the first
+// run's and its report's.
+performance.mark('read');
 const said = element('status');
 
 // Whatever the parts below do not catch themselves.
@@ -79,7 +82,10 @@ function ask(kind)
                     (element('session').textContent ? ' What is shown is the last run.' : '');
                 return;
             }
+            const first = current === null;
+            first && performance.mark('ran');
             present(tools, made, asked);
+            first && performance.mark('built');
         })
         .catch((error) => (said.textContent = failed(part, error)));
 }

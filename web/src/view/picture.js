@@ -4,12 +4,19 @@ import {marks} from './marks.js';
 import {part} from './panels.js';
 import {Pen} from './pen.js';
 
-export function draw(race, sort, state)
+// The picture's size in device pixels, as laid out: read before any words of
+// a step are written, it costs no layout of its own.
+export function size(race, sort)
 {
     const canvas = part(race, sort, 'picture');
     const ratio = devicePixelRatio || 1;
-    const width = Math.max(1, Math.round(canvas.clientWidth * ratio));
-    const height = Math.round(canvas.clientHeight * ratio);
+    return [Math.max(1, Math.round(canvas.clientWidth * ratio)), Math.round(canvas.clientHeight * ratio)];
+}
+
+export function draw(race, sort, state, [width, height] = size(race, sort))
+{
+    const canvas = part(race, sort, 'picture');
+    const ratio = devicePixelRatio || 1;
     if (canvas.width !== width || canvas.height !== height) {
         Object.assign(canvas, {width, height});
     }

@@ -135,12 +135,14 @@ function controls(on)
 // The sorts at step, drawn: 'playing'; or 'opened', with their values as
 // text; or 'stopped', also with the step said and, once it has stayed, in
 // the address; or 'over', the same, said as the race's end. Returns their states.
+// The pictures' sizes are read first: after the words change, each read would lay the page out again.
 function show(race, step, how)
 {
+    const sizes = race.sorts.map((_, i) => picture.size(race, i));
     race.sorts.forEach((sort, i) => {
         const state = race.states[i] = race.run.go(i, step);
         words.describe(race, i, state, step, how !== 'playing');
-        picture.draw(race, i, state);
+        picture.draw(race, i, state, sizes[i]);
     });
     element('watch-step').textContent = `Step ${step} of ${race.last}`;
     element('watch-position').value = step;
