@@ -105,8 +105,12 @@ function tick(time)
         show(race.last, 'over');
         return;
     }
-    const states = show(reached, 'playing');
     frame = requestAnimationFrame(tick);
+    // A frame that reaches no new step leaves the race as drawn: at a slow speed, most frames.
+    if (reached === step) {
+        return;
+    }
+    const states = show(reached, 'playing');
     // The window that runs out first is recorded anew, in a task of its own, before the clock reaches its end.
     let short = -1;
     states.forEach((state, sort) => {

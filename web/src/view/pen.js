@@ -4,6 +4,8 @@
 // for quick, the ranges waiting.
 import {styled} from '../dom.js';
 
+import {barTop, rect, rows, write} from './bars.js';
+
 // The marks' colours, from the style, read once.
 let colours = null;
 export const colour = () => colours ??=
@@ -20,11 +22,8 @@ export class Pen {
         context.textBaseline = 'top';
     }
     x(i) { return i * this.width / this.n; }
-    // The top of value's bar between upper and lower: the least value a step's height, the greatest the whole.
-    y(value, upper, lower)
-    {
-        return lower - (value - this.least + 1) / (this.greatest - this.least + 1) * (lower - upper);
-    }
+    // The top of value's bar between upper and lower (bars.js).
+    y(value, upper, lower) { return barTop(this, value, upper, lower); }
     // Position i's bar, value high between upper and lower, filled, with a shape below it.
     mark(i, value, fill, shape, upper = 0, lower = this.barsHeight)
     {
@@ -55,43 +54,36 @@ export class Pen {
             context.fillText(label, this.x(from), y + 2 * ratio);
         }
     }
-    // Bars for values[from..to-1], from the bottom up; one pixel's dot each where they are too many. Where each bar's
-    // edges fall on whole device pixels, the bars are written as pixels into one image, put on the canvas at once: a
-    // call per bar, up to 15,000 a frame, kept WebKit from drawing a frame in time. The image's rows replace the
-    // canvas's, which hold nothing yet: the bars are drawn first in their band.
+    // Bars for values[from..to-1], from the bottom up. Where their edges fall on whole device pixels, they are
+    // written as pixels into one image, put on the canvas at once: a call per bar, up to 15,000 a frame, kept WebKit
+    // from drawing a frame in time. The image's rows replace the canvas's, which hold nothing yet: the bars are drawn
+    // first in their band.
     bars(values, from, to, upper, lower, fill = () => colour().bar)
     {
-        const {context, ratio, width, n} = this;
-        const thin = width / n < 1;
-        const gap = width / n >= 4 ? 1 : 0;
-        const whole = Number.isInteger(upper) && Number.isInteger(lower) && (!thin || Number.isInteger(ratio));
-        // A dot at the band's floor lies just below it.
-        const image = whole ? blank(context, lower - upper + (thin ? ratio : 0)) : null;
-        const pixels = image && new Uint32Array(image.data.buffer);
+        const {context} = this;
+        const taken = rows(this, upper, lower);
         let last = null;
-        let paint = 0;
+        if (taken) {
+            const image = blank(context, taken);
+            let paint = 0;
+            const colourOf = (i) => {
+                const f = fill(i);
+                if (f !== last) {
+                    paint = pixel(last = f);
+                }
+                return paint;
+            };
+            write(this, new Uint32Array(image.data.buffer), values, from, to, upper, lower, colourOf);
+            context.putImageData(image, 0, upper);
+            return;
+        }
         for (let i = from; i < to; i++) {
             const f = fill(i);
             if (f !== last) {
-                last = f;
-                image ? (paint = pixel(f)) : (context.fillStyle = f);
+                context.fillStyle = last = f;
             }
-            const left = Math.floor(i * width / n);
-            const y = Math.round(this.y(values[i], upper, lower));
-            const w = thin ? ratio : Math.max(Math.floor((i + 1) * width / n) - left - gap, 1);
-            const h = thin ? ratio : lower - y;
-            if (!image) {
-                context.fillRect(left, y, w, h);
-                continue;
-            }
-            const across = Math.min(w, width - left);
-            for (let at = (y - upper) * width + left, end = at + h * width; at < end; at += width) {
-                for (let x = at; x < at + across; x++) {
-                    pixels[x] = paint;
-                }
-            }
+            context.fillRect(...rect(this, i, values[i], upper, lower, []));
         }
-        image && context.putImageData(image, 0, upper);
     }
 }
 
