@@ -1,6 +1,7 @@
 // A run's answers as the page holds them: read from a link, written into one,
 // and said back in the status line. Plain functions of their arguments, with
 // no page to reach: the forms (forms.js) and the page (page.js) put them there.
+import {amount} from './amount.js';
 import {arranged, asGiven, asTheyCame, refusal} from './arranged.js';
 
 // The longest list of values a link holds, in characters.
@@ -43,14 +44,14 @@ export function described(run, fields, listing)
     if (!run.own) {
         return {
             link: {count: fields.count, seed: fields.seed, list: listing, order: run.arrangement},
-            ran: `Ran ${run.n} values, seed ${run.seed}`,
+            ran: `Ran ${amount(run.n, 'value')}, seed ${run.seed}`,
             unlinked: '',
         };
     }
     const fits = run.values.length <= longestLink;
     return {
         link: fits ? {values: run.values, list: listing, order: run.arrangement} : null,
-        ran: `Ran your ${run.n} values`,
+        ran: `Ran your ${amount(run.n, 'value')}`,
         unlinked: fits ? '' :
                          ` This run is too long for a link: its values take ${run.values.length} characters, and a ` +
                 `link holds ${longestLink} at most, so the address does not hold it.`,

@@ -1,6 +1,7 @@
 // The words for each arrangement of a run's values, by the name the program
 // gives it (program.arrangements), and what each was chosen to show: the one
 // module that knows an arrangement by its name.
+import {amount} from './amount.js';
 
 // For each: its label in the list; how the values stand in it, in full and
 // briefly (own, for the learner's values); why it is on offer; what it adds to
@@ -43,8 +44,11 @@ const words = {
              'nearly ascending'],
         chosen: 'Nearly ascending values were chosen to show insertion sort: with at most one pair out of order in ' +
             'every ten values, its count grows with n, not with n\u00b2.',
-        insertion: (why) => `Nearly ascending values have one inversion at most for each of the ` +
-            `${why.exchangedPairs} pairs exchanged, none where its two values are equal.`,
+        insertion: (why) => why.exchangedPairs === 1 ?
+            'Nearly ascending values have one inversion at most for the 1 pair exchanged, none if its two values ' +
+                'are equal.' :
+            `Nearly ascending values have one inversion at most for each of the ${why.exchangedPairs} pairs ` +
+                'exchanged, none where its two values are equal.',
         quick: (why, count, against) => `On nearly ascending values the first pivot is one of the smallest values, ` +
             `so the first partition leaves ${why.firstGreater} of the ${why.n} values to sort above it and ` +
             `${why.firstLess} below. ${against}`,
@@ -68,7 +72,7 @@ export const label = (arrangement) => words[arrangement].label;
 // "the 5000 values of this run, in descending order", or of the learner's own values
 // "the 3 values you gave, as typed"; of names "this run" in other words.
 export const theValues = (run, arrangement, of = 'this run') =>
-    `the ${run.n} values ${run.own ? 'you gave' : `of ${of}`}, ${words[arrangement].how(run.own)[0]}`;
+    `the ${amount(run.n, 'value')} ${run.own ? 'you gave' : `of ${of}`}, ${words[arrangement].how(run.own)[0]}`;
 
 // The arrangement's words alone, briefly.
 export const arranged = (arrangement) => words[arrangement].how().at(-1);

@@ -1,6 +1,7 @@
 // Why each sort's count is what it is, a sentence for each sort, with the
 // numbers the program worked out for the run (run.explain), and what the
 // arrangement adds (arranged.js). Reached through show and hide.
+import {amount} from './amount.js';
 import {reason} from './arranged.js';
 import {element} from './dom.js';
 
@@ -17,8 +18,8 @@ const sentences = {
     insertion: (why, count, more) =>
         `Each exchange swaps two neighbours that are out of order, which removes exactly ` +
         `one inversion (a pair of values out of order), so the count is these values' inversions: ${count}. ` +
-        `Random orders of ${why.n} distinct values have n(n\u22121)/4 = ${why.average} on average, and no order ` +
-        `has more than n(n\u22121)/2 = ${why.pairs}.${more}`,
+        `Random orders of ${amount(why.n, 'distinct value')} have n(n\u22121)/4 = ${why.average} on average, ` +
+        `and no order has more than n(n\u22121)/2 = ${why.pairs}.${more}`,
     merge: (why) => why.n < 2 ? `Fewer than two values need no merge, so the count is 0.` :
                                 `Every merge writes back its whole range, and each depth of the recursion writes ` +
             `at most n values, so the count depends on n alone: n\u00b7\u2308log2 n\u2309 \u2212 2^\u2308log2 n\u2309 + n = ` +

@@ -2,6 +2,7 @@
 // and arrangement of the last run of generated values, and its table of
 // points. Reached through show, keep and hold; the chart library runs the
 // first time a chart is drawn (library.js), and draws it (plot.js).
+import {amount} from '../amount.js';
 import {arranged, asGiven, chosen} from '../arranged.js';
 import {element, painted} from '../dom.js';
 
@@ -118,7 +119,7 @@ export function hold()
 export function show(run, program)
 {
     charting = run;
-    charted = `${run.n} values, seed ${run.seed}, ${arranged(run.arrangement)}`;
+    charted = `${amount(run.n, 'value')}, seed ${run.seed}, ${arranged(run.arrangement)}`;
     kept(false);
     return fill(run, program).catch((error) => {
         if (run === charting) {

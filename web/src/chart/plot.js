@@ -2,6 +2,7 @@
 // sort, in the sort's colour (the style's --insertion, --merge and --quick),
 // with the curves expected on random values, and a line at the run's number
 // of values.
+import {amount} from '../amount.js';
 import {styled} from '../dom.js';
 
 // The curves expected on random values, by the sort's name.
@@ -69,7 +70,7 @@ function yourRun(u, n)
     ctx.lineTo(x, u.bbox.top + u.bbox.height);
     ctx.stroke();
     ctx.font = `${Math.round(12 * devicePixelRatio)}px sans-serif`;
-    const label = ` your run: ${n} values `;
+    const label = ` your run: ${amount(n, 'value')} `;
     const fits = x + ctx.measureText(label).width <= u.bbox.left + u.bbox.width;
     ctx.textAlign = fits ? 'left' : 'right';
     ctx.fillText(label, x, u.bbox.top + 14 * devicePixelRatio);

@@ -1,4 +1,5 @@
 // The view's controls and keys, each a move of the clock (clock.js).
+import {amount} from '../amount.js';
 import {element} from '../dom.js';
 
 // Wires the controls and the keys to the clock, once.
@@ -24,7 +25,7 @@ export function wire(clock)
         wanted = Number(moved.target.value);
     });
     addEventListener('resize', () => !clock.isPlaying() && clock.show(clock.now(), 'playing'));
-    clock.speeds.forEach((speed) => element('watch-speed').add(new Option(`${speed} steps a second`)));
+    clock.speeds.forEach((speed) => element('watch-speed').add(new Option(`${amount(speed, 'step')} a second`)));
     element('watch-speed').selectedIndex = clock.speeds.indexOf(10);
 
     // The keys act on the page itself and on the view's pictures, never in a form control.

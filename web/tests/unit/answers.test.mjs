@@ -62,6 +62,8 @@ test('what a run holds in a link, and the start of its status line', () => {
         ran: 'Ran your 1000 values',
         unlinked: '',
     });
+    assert.equal(described({...generated, n: 1}, {count: '1', seed: '42'}, 'n').ran, 'Ran 1 value, seed 42');
+    assert.equal(described({...fits, n: 1, values: '7'}, fields, 'n').ran, 'Ran your 1 value');
     const long = {...fits, values: fits.values + '0'};
     assert.deepEqual(described(long, fields, 'n'), {
         link: null,

@@ -157,6 +157,22 @@ test('each sort\'s reason, with the run\'s numbers and what its arrangement adds
         assert.ok(sentence('quick', {...why, counts: [0, 0, count]}, 2, run('ascending')).endsWith(said));
     }
     assert.match(sentence('quick', {...why, partitions: 1}, 2, run('generated')), /: 1 partition, the deepest/);
+    // One of a thing is no plural.
+    for (const [few, made, said] of [
+             [
+                 {n: 1, average: '0.0', pairs: 0}, run('generated'),
+                 'Random orders of 1 distinct value have n(n−1)/4 = 0.0 on average, and no order has more than ' +
+                     'n(n−1)/2 = 0.'
+             ],
+             [
+                 {n: 2, average: '0.5', pairs: 1, exchangedPairs: 1}, run('nearly-ascending'),
+                 'Random orders of 2 distinct values have n(n−1)/4 = 0.5 on average, and no order has more than ' +
+                     'n(n−1)/2 = 1. Nearly ascending values have one inversion at most for the 1 pair exchanged, ' +
+                     'none if its two values are equal.'
+             ],
+    ]) {
+        assert.ok(sentence('insertion', {...why, ...few}, 0, made).endsWith(said), made.arrangement);
+    }
 });
 
 test('the values of a run in words, in each arrangement', () => {
@@ -164,6 +180,8 @@ test('the values of a run in words, in each arrangement', () => {
         const [made, arrangement, said] of [
             [{n: 10, own: false}, 'generated', 'the 10 values of this run, as generated'],
             [{n: 3, own: true}, 'generated', 'the 3 values you gave, as typed'],
+            [{n: 1, own: false}, 'ascending', 'the 1 value of this run, in ascending order'],
+            [{n: 1, own: true}, 'generated', 'the 1 value you gave, as typed'],
             [{n: 5000, own: false}, 'descending', 'the 5000 values of this run, in descending order'],
             [
                 {n: 12, own: false}, 'nearly-ascending',
