@@ -123,8 +123,12 @@ const press = (tab, key) => tab.evaluate(async (key) => {
     return performance.now() - started;
 }, key);
 
-// Plays from step 0 at the top speed for 3 s: the median frame interval and the tasks over 50 ms.
-const play = (tab) => tab.evaluate(async () => {
+// Plays from step 0 at the top speed for 3 s: the median frame interval and the tasks over 50 ms. In view, the
+// race is first scrolled into the window, as a learner watches it, and the page back to its top after.
+const play = (tab, inView = false) => tab.evaluate(async (inView) => {
+    if (inView) {
+        document.getElementById('watch').scrollIntoView();
+    }
     const speed = document.getElementById('watch-speed');
     speed.selectedIndex = speed.options.length - 1;
     const button = document.getElementById('watch-play');
@@ -137,10 +141,13 @@ const play = (tab) => tab.evaluate(async () => {
     if (button.textContent === 'Pause') {
         button.click();
     }
+    if (inView) {
+        scrollTo(0, 0);
+    }
     const gaps = frames.slice(1).map((time, i) => time - frames[i]).sort((a, b) => a - b);
     const tasks = (window.longTasks ?? []).filter((task) => task.startTime >= started && task.duration > 50);
     return {frame: gaps[gaps.length >> 1], tasks: tasks.map((task) => task.duration)};
-});
+}, inView);
 
 // Pastes the values into their field where the engine can (or else sets
 // them), and runs them by the keyboard, until the race is open and the
@@ -238,6 +245,11 @@ async function measure(name)
                 add('long-tasks', 'tasks', played.tasks.length);
                 add('longest-task', 'ms', Math.max(0, ...played.tasks));
             }
+            // The same, with the race in view: what the learner's engine draws and composites on the screen too.
+            await press(tab, 'Home');
+            const viewed = await play(tab, true);
+            add('frame-in-view', 'ms', viewed.frame);
+            add('in-view-cadences', 'times', viewed.frame / median(cadence));
         }
         await tab.done();
 
@@ -275,7 +287,8 @@ const partsShown = {
 // The figures in the order printed, and why an engine's driver cannot measure some.
 const order = [
     'opening', 'static-floor', 'blank', 'static-frame', ...Object.values(partsShown), 'cadence', 'end', 'back', 'home',
-    'frame', 'frame-cadences', 'long-tasks', 'longest-task', 'own-report', 'own-longest-task', 'wasm-memory', 'js-heap'
+    'frame', 'frame-cadences', 'frame-in-view', 'in-view-cadences', 'long-tasks', 'longest-task', 'own-report',
+    'own-longest-task', 'wasm-memory', 'js-heap'
 ];
 const reasons = {
     'static-floor': 'no script runs before the page\'s own, to copy it',
