@@ -44,11 +44,10 @@ const words = {
              'nearly ascending'],
         chosen: 'Nearly ascending values were chosen to show insertion sort: with at most one pair out of order in ' +
             'every ten values, its count grows with n, not with n\u00b2.',
-        insertion: (why) => why.exchangedPairs === 1 ?
-            'Nearly ascending values have one inversion at most for the 1 pair exchanged, none if its two values ' +
-                'are equal.' :
-            `Nearly ascending values have one inversion at most for each of the ${why.exchangedPairs} pairs ` +
-                'exchanged, none where its two values are equal.',
+        insertion: (why) =>
+            `Nearly ascending values have one inversion at most for ${
+                why.exchangedPairs === 1 ? 'the 1 pair' : `each of the ${why.exchangedPairs} pairs`} exchanged, none ` +
+            'where its two values are equal.',
         quick: (why, count, against) => `On nearly ascending values the first pivot is one of the smallest values, ` +
             `so the first partition leaves ${why.firstGreater} of the ${why.n} values to sort above it and ` +
             `${why.firstLess} below. ${against}`,

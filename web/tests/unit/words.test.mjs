@@ -168,7 +168,7 @@ test('each sort\'s reason, with the run\'s numbers and what its arrangement adds
                  {n: 2, average: '0.5', pairs: 1, exchangedPairs: 1}, run('nearly-ascending'),
                  'Random orders of 2 distinct values have n(n−1)/4 = 0.5 on average, and no order has more than ' +
                      'n(n−1)/2 = 1. Nearly ascending values have one inversion at most for the 1 pair exchanged, ' +
-                     'none if its two values are equal.'
+                     'none where its two values are equal.'
              ],
     ]) {
         assert.ok(sentence('insertion', {...why, ...few}, 0, made).endsWith(said), made.arrangement);
