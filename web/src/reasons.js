@@ -9,7 +9,8 @@ import {element} from './dom.js';
 function against(count, why, own)
 {
     const above = count - why.generatedQuick;
-    return `The count is ${Math.abs(above)} ${above >= 0 ? 'above' : 'below'} ` +
+    const by = above === 0 ? 'the same as' : `${Math.abs(above)} ${above > 0 ? 'above' : 'below'}`;
+    return `The count is ${by} ` +
         (own ? `that of the values as typed, ${why.generatedQuick}.` : `the generated order's ${why.generatedQuick}.`);
 }
 

@@ -120,7 +120,7 @@ test('each sort\'s reason, with the run\'s numbers and what its arrangement adds
             ],
             [
                 'quick', 2, run('nearly-ascending', true),
-                quick + ' On nearly ascending values the first pivot is one of the smallest values, so the first ' +
+                quick + ' On nearly ascending values the first pivot is the second smallest value, so the first ' +
                     'partition leaves 21 of the 22 values to sort above it and 0 below. The count is 9 above that of ' +
                     'the values as typed, 90.'
             ],
@@ -150,12 +150,15 @@ test('each sort\'s reason, with the run\'s numbers and what its arrangement adds
         ['merge', 'quick'].forEach(
             (sortName, i) => assert.match(sentence(sortName, few, i + 1, run('generated')), said));
     }
-    // Against the values as they came: level with them, and below.
+    // Against the values as they came: level with them, above and below.
     for (const [count, said] of [
-             [90, 'The count is 0 above the generated order\'s 90.'],
+             [90, 'The count is the same as the generated order\'s 90.'],
+             [91, 'The count is 1 above the generated order\'s 90.'],
              [80, 'The count is 10 below the generated order\'s 90.']]) {
         assert.ok(sentence('quick', {...why, counts: [0, 0, count]}, 2, run('ascending')).endsWith(said));
     }
+    assert.ok(sentence('quick', {...why, counts: [0, 0, 90]}, 2, run('ascending', true))
+                  .endsWith('The count is the same as that of the values as typed, 90.'));
     assert.match(sentence('quick', {...why, partitions: 1}, 2, run('generated')), /: 1 partition, the deepest/);
     // One of a thing is no plural.
     for (const [few, made, said] of [
@@ -169,6 +172,10 @@ test('each sort\'s reason, with the run\'s numbers and what its arrangement adds
                  'Random orders of 2 distinct values have n(n−1)/4 = 0.5 on average, and no order has more than ' +
                      'n(n−1)/2 = 1. Nearly ascending values have one inversion at most for the 1 pair exchanged, ' +
                      'none where its two values are equal.'
+             ],
+             [
+                 {n: 1, average: '0.0', pairs: 0, exchangedPairs: 0}, run('nearly-ascending'),
+                 'n(n−1)/2 = 0. With fewer than two values, nearly ascending exchanges no pair.'
              ],
     ]) {
         assert.ok(sentence('insertion', {...why, ...few}, 0, made).endsWith(said), made.arrangement);
