@@ -55,12 +55,13 @@ export function start(program, asked, ways)
         .querySelector('thead tr')
         .replaceChildren(...columns.map(
             (column) => Object.assign(document.createElement('th'), {scope: 'col', textContent: column})));
-    // The answers' keys, while the focus is in the section: never the race's, nor in a text field.
+    // The answers' keys, while the focus is in the section: never the race's, nor in a text field. A key held
+    // down is one answer, not one for each of its repeats.
     section.addEventListener('keydown', (press) => {
         const choice = attempt && !attempt.done && attempt.choices[attempt.at];
         const answerName =
             choice && tools.sorts[attempt.sort].answers.find((named) => answers[named].key === press.key.toLowerCase());
-        if (!answerName || press.ctrlKey || press.altKey || press.metaKey) {
+        if (!answerName || press.repeat || press.ctrlKey || press.altKey || press.metaKey) {
             return;
         }
         press.preventDefault();

@@ -46,6 +46,9 @@ export function wire(clock)
             return;
         }
         press.preventDefault();
-        keys[press.key]();
+        // Held down, Space would play and pause by turns: it toggles once a press. The other keys go on as held.
+        if (!(press.repeat && press.key === ' ')) {
+            keys[press.key]();
+        }
     });
 }

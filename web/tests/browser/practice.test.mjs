@@ -147,6 +147,11 @@ test('each sort\'s board marks in words the values a choice is about, and the so
         await tab.evaluate(() => document.querySelector('#practice-answers button').focus());
         await tab.keys(keys);
         assert.deepEqual((await read(tab)).board, board);
+        // A key held down answers once: its repeats answer nothing.
+        await tab.evaluate(
+            () => document.activeElement.dispatchEvent(
+                new KeyboardEvent('keydown', {key: 'l', repeat: true, bubbles: true})));
+        assert.deepEqual((await read(tab)).board, board);
         const {end} = await solve(tab, ['insertion', 'merge', 'quick'].indexOf(sortName));
         assert.deepEqual(end.board, ['Values: 1, 3, 5, 8']);
         await tab.done();

@@ -50,6 +50,11 @@ test(
             await tab.keys(['Home', '-', '-', '=', ' ']);
             assert.equal(await tab.evaluate(() => document.getElementById('watch-speed').value), '5 steps a second');
             await tab.waitFor(() => document.getElementById('watch-step').textContent.startsWith('Step 2 '));
+            // Held down, Space does not pause: its repeats toggle nothing.
+            await tab.evaluate(
+                () =>
+                    document.body.dispatchEvent(new KeyboardEvent('keydown', {key: ' ', repeat: true, bubbles: true})));
+            assert.equal(await text(tab, 'watch-play'), 'Pause');
             await tab.keys([' ']);
             const paused = (await view(tab))[0];
             await sleep(500);
