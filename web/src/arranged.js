@@ -45,11 +45,14 @@ const words = {
         chosen: 'Nearly ascending values were chosen to show insertion sort: with at most one pair out of order in ' +
             'every ten values, its count grows with n, not with n\u00b2.',
         // Fewer than two values have no pair at positions 0 and 1 to exchange.
-        insertion: (why) => why.exchangedPairs === 0 ?
-            'With fewer than two values, nearly ascending exchanges no pair.' :
-            `Nearly ascending values have one inversion at most for ${
-                why.exchangedPairs === 1 ? 'the 1 pair' : `each of the ${why.exchangedPairs} pairs`} exchanged, none ` +
-                'where its two values are equal.',
+        insertion: (why) => {
+            if (why.exchangedPairs === 0) {
+                return 'With fewer than two values, nearly ascending exchanges no pair.';
+            }
+            const pairs = why.exchangedPairs === 1 ? 'the 1 pair' : `each of the ${why.exchangedPairs} pairs`;
+            return `Nearly ascending values have one inversion at most for ${pairs} exchanged, none where its two ` +
+                'values are equal.';
+        },
         // Positions 0 and 1 exchanged put the second smallest value first, where quick sort takes its pivot.
         quick: (why, count, against) => `On nearly ascending values the first pivot is the second smallest value, ` +
             `so the first partition leaves ${why.firstGreater} of the ${why.n} values to sort above it and ` +

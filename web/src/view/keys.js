@@ -30,7 +30,8 @@ export function wire(clock)
 
     // The keys act on the page itself and on the view's pictures, never in a form control.
     const keys = {
-        ' ': clock.toggle,
+        // Held down, Space would play and pause by turns: it toggles once a press. The other keys go on as held.
+        ' ': (press) => press.repeat || clock.toggle(),
         ArrowLeft: () => clock.go(clock.now() - 1),
         ArrowRight: () => clock.go(clock.now() + 1),
         Home: () => clock.go(0),
@@ -46,9 +47,6 @@ export function wire(clock)
             return;
         }
         press.preventDefault();
-        // Held down, Space would play and pause by turns: it toggles once a press. The other keys go on as held.
-        if (!(press.repeat && press.key === ' ')) {
-            keys[press.key]();
-        }
+        keys[press.key](press);
     });
 }
