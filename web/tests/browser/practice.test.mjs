@@ -202,6 +202,10 @@ test(
         await refused.waitFor(
             () => location.search === '?count=8&seed=-2147483648&list=n&order=generated&practice=merge');
         await practised(refused);
+        // A later run's section is the first's: three sorts to choose from, and a key is one answer.
+        assert.equal(await refused.evaluate(() => document.querySelectorAll('#practice-sorts input').length), 3);
+        const {asked, end} = await solve(refused, 1);
+        assert.equal(end.score, `Right: ${asked} of ${asked}.`);
         await refused.done();
 
         // After the learner's own values, new values are generated ones of the same count from the form's seed.
