@@ -13,7 +13,7 @@ let tools = null;
 let asks = null;     // {run(fields), showMe(sort)}: a run as the form makes it, and the race as a model answer
 let shown = null;    // the run presented: {run, made}
 let chosen = null;   // the sort's index, once chosen
-let refused = null;  // the sort a link asked for, refused if the program has none of that name
+let refusal = '';    // why the sort a link asked for is refused, if it is
 let built = false;   // the section's controls
 let attempt = null;  // {sort, choices, count, sorted, at, right, modelShown, done}
 const attempts = [];
@@ -27,17 +27,16 @@ export function start(program, asked, ways)
 {
     tools = program;
     asks = ways;
-    refused = asked;
     const names = tools.sorts.map((sort) => sort.name);
     chosen = names.includes(asked) ? names.indexOf(asked) : null;
+    refusal = asked === null || chosen !== null ? '' : refusedSort(asked, names);
 }
 
 // The section's controls, once, when it is first offered: the first report need not wait for them.
 function build()
 {
     built = true;
-    element('practice-refused').textContent =
-        refused === null || chosen !== null ? '' : refusedSort(refused, tools.sorts.map((sort) => sort.name));
+    element('practice-refused').textContent = refusal;
     element('practice-takes').textContent =
         `Sort them yourself takes ${tools.practice[0]} to ${tools.practice[1]} values.`;
     element('practice-sorts').append(...tools.sorts.map((sort, i) => {
